@@ -1,0 +1,89 @@
+#include "lista.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+// Fills a list from the characters of a string.
+void Tolt(lista<char>& l, const std::string& s) {
+    for (char c : s) l.Betesz(c);
+}
+
+// The elements in cursor order.
+std::string Bejar(lista<char>& l) {
+    std::string s;
+    for (l.Begin(); !l.End(); l.Next()) s += l.Current();
+    return s;
+}
+
+TEST(ListaUres, MeretNullaEsCursorAzonnalVeget) {
+    lista<char> l;
+    EXPECT_EQ(l.Meret(), 0);
+    l.Begin();
+    EXPECT_TRUE(l.End());
+    EXPECT_FALSE(l.Tartalmaz('A'));
+    EXPECT_EQ(l.Index('A'), -3);
+}
+
+TEST(ListaTobb, DuplikatumokMegmaradnak) {
+    lista<char> l;
+    Tolt(l, "AA");
+    EXPECT_EQ(l.Meret(), 2);
+    EXPECT_EQ(Bejar(l), "AA");
+}
+
+TEST(ListaTobb, PozicioSzerintiEleres) {
+    lista<char> l;
+    Tolt(l, "XYZ");
+    EXPECT_EQ(l(0), 'X');
+    EXPECT_EQ(l(1), 'Y');
+    EXPECT_EQ(l(2), 'Z');
+}
+
+TEST(ListaTobb, IndexAzUtolsoElofordulas) {
+    lista<char> l;
+    Tolt(l, "ABA");
+    EXPECT_EQ(l.Index('A'), 2);
+    EXPECT_EQ(l.Index('B'), 1);
+    EXPECT_EQ(l.Index('C'), -3);
+    EXPECT_TRUE(l.Tartalmaz('A'));
+    EXPECT_FALSE(l.Tartalmaz('C'));
+}
+
+struct RendezesEset {
+    std::string be;
+    std::string vart;
+};
+
+class ListaRendezes : public ::testing::TestWithParam<RendezesEset> {};
+
+TEST_P(ListaRendezes, ElojelesKarakterSorrend) {
+    lista<char> l;
+    Tolt(l, GetParam().be);
+    l.Sort();
+    EXPECT_EQ(Bejar(l), GetParam().vart);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Esetek, ListaRendezes,
+    ::testing::Values(RendezesEset{"", ""}, RendezesEset{"C", "C"}, RendezesEset{"CAB", "ABC"},
+                      RendezesEset{"bBa", "Bab"}, RendezesEset{"B,A", ",AB"},
+                      // Bytes 0x80-0xFF are negative as signed characters.
+                      RendezesEset{"A\xE9\x80 ", std::string("\x80\xE9 A")}));
+
+TEST(ListaMutatok, ANemBirtokoltObjektumokMegmaradnak) {
+    int a = 1, b = 2;
+    {
+        lista<int*> l;
+        l.Betesz(&a);
+        l.Betesz(&b);
+        EXPECT_EQ(l.Index(&b), 1);
+        EXPECT_EQ(*l(0), 1);
+    }
+    // Stack objects: had the list deleted them, the sanitizer build would fail here.
+    EXPECT_EQ(a + b, 3);
+}
+
+}  // namespace

@@ -1,0 +1,97 @@
+#ifndef VESZTES_TESZT_SEGITO_H
+#define VESZTES_TESZT_SEGITO_H
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "vesztes.h"
+
+// Read access to the analyser's lists for the unit tests.
+class VesztesVizsgalo {
+public:
+    static std::string Szoveg(const cLista& l) {
+        std::string s;
+        for (int i = 0; i < l.Meret(); ++i) s += l(i);
+        return s;
+    }
+    // Schemas joined with '|'.
+    static std::string Semak(const Vesztes& v) {
+        std::string s;
+        for (int i = 0; i < v.dekomp.Meret(); ++i) s += (i ? "|" : "") + Szoveg(*v.dekomp(i));
+        return s;
+    }
+    static std::string Univerzum(const Vesztes& v) { return Szoveg(*v.attrib); }
+    // Dependencies as "x>y", joined with '|'.
+    static std::string Fuggosegek(const Vesztes& v) {
+        std::string s;
+        for (int i = 0; i < v.fugg.Meret(); ++i)
+            s += (i ? "|" : "") + Szoveg(*v.fugg(i)->x) + ">" + Szoveg(*v.fugg(i)->y);
+        return s;
+    }
+};
+
+// A file in the test's own temporary folder, removed with the object.
+class IdeiglenesFajl {
+public:
+    explicit IdeiglenesFajl(const std::string& tartalom) {
+        // Test processes run in parallel: a random prefix keeps their files apart.
+        static const unsigned elotag = std::random_device{}();
+        static std::atomic<int> sorszam{0};
+        utvonal_ = (std::filesystem::temp_directory_path() /
+                    ("vesztes_teszt_" + std::to_string(elotag) + "_" + std::to_string(sorszam++)))
+                       .string();
+        std::ofstream(utvonal_, std::ios::binary) << tartalom;
+    }
+    ~IdeiglenesFajl() {
+        std::error_code e;
+        std::filesystem::remove(utvonal_, e);
+    }
+    IdeiglenesFajl(const IdeiglenesFajl&) = delete;
+    IdeiglenesFajl& operator=(const IdeiglenesFajl&) = delete;
+    const std::string& Ut() const { return utvonal_; }
+
+private:
+    std::string utvonal_;
+};
+
+// Thrown instead of ending the process while a KilepesElfogo is alive.
+struct Kilepett {
+    int statusz;
+};
+
+// Turns the program's end of process into a Kilepett exception, captures
+// standard output and gives the waits an empty standard input.
+class KilepesElfogo {
+public:
+    KilepesElfogo()
+        : regi_kilepes_(Kilepes),
+          regi_ki_(std::cout.rdbuf(kimenet_.rdbuf())),
+          regi_be_(std::cin.rdbuf(bemenet_.rdbuf())) {
+        Kilepes = [](int statusz) { throw Kilepett{statusz}; };
+    }
+    ~KilepesElfogo() {
+        Kilepes = regi_kilepes_;
+        std::cout.rdbuf(regi_ki_);
+        std::cin.rdbuf(regi_be_);
+        std::cin.clear();
+    }
+    KilepesElfogo(const KilepesElfogo&) = delete;
+    KilepesElfogo& operator=(const KilepesElfogo&) = delete;
+    std::string Kimenet() const { return kimenet_.str(); }
+
+private:
+    void (*regi_kilepes_)(int);
+    std::ostringstream kimenet_;
+    std::istringstream bemenet_;
+    std::streambuf* regi_ki_;
+    std::streambuf* regi_be_;
+};
+
+#endif

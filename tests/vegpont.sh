@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# Runs the program end to end on real files and compares the exact bytes of
+# standard output, the exit status and the result file.
+#
+#   vegpont.sh [--crlf] PROGRAM [ARG...]
+#
+# PROGRAM ARG... is the command that starts the program (for instance
+# "wine vesztes.exe"). With --crlf the expected standard output and result
+# file have CR LF line ends, as the program writes them on Windows.
+set -u
+crlf=0
+if [ "${1:-}" = "--crlf" ]; then crlf=1; shift; fi
+[ $# -ge 1 ] || { echo "usage: $0 [--crlf] PROGRAM [ARG...]" >&2; exit 2; }
+program=("$@")
+# The cases run in folders of their own: a relative program path must still work.
+[ -e "${program[0]}" ] && program[0]=$(cd "$(dirname "${program[0]}")" && pwd)/$(basename "${program[0]}")
+
+munka=$(mktemp -d)
+trap 'rm -rf "$munka"' EXIT
+atment=0
+elbukott=0
+
+# Expected bytes from a printf %b format, with the platform's line ends.
+vart() {
+    if [ $crlf = 1 ]; then printf '%b' "$1" | perl -pe 's/\n/\r\n/'; else printf '%b' "$1"; fi
+}
+
+# eset NAME INPUT STATUS STDOUT RESULT [ARG...]
+#   INPUT and STDOUT are printf %b formats; INPUT '-' writes no in.txt.
+#   RESULT is the expected content of out.txt as a printf %b format, or '-'
+#   when out.txt must not exist.
+#   ARG... default to "in.txt out.txt". The optional shell snippet in $ELOTTE
+#   runs in the case's folder first (to plant files, links, folders).
+eset() {
+    local nev=$1 be=$2 statusz=$3 kimenet=$4 eredmeny=$5
+    shift 5
+    local args=("$@")
+    [ $# -gt 0 ] || args=(in.txt out.txt)
+    [ "${args[0]}" = "--" ] && args=()
+    local dir="$munka/$nev"
+    mkdir -p "$dir"
+    [ "$be" = "-" ] || printf '%b' "$be" >"$dir/in.txt"
+    (cd "$dir" && eval "${ELOTTE:-:}")
+    local kapott_statusz
+    (cd "$dir" && "${program[@]}" "${args[@]}" </dev/null >"$dir/.kimenet" 2>"$dir/.hibakimenet")
+    kapott_statusz=$?
+    local hibak=()
+    [ "$kapott_statusz" = "$statusz" ] || hibak+=("exit status $kapott_statusz, expected $statusz")
+    vart "$kimenet" >"$dir/.vart_kimenet"
+    cmp -s "$dir/.kimenet" "$dir/.vart_kimenet" ||
+        hibak+=("standard output $(od -c "$dir/.kimenet" | head -5), expected $(od -c "$dir/.vart_kimenet" | head -5)")
+    if [ "$eredmeny" = "-" ]; then
+        [ ! -e "$dir/out.txt" ] || hibak+=("out.txt exists")
+    else
+        vart "$eredmeny" >"$dir/.vart_eredmeny"
+        cmp -s "$dir/out.txt" "$dir/.vart_eredmeny" ||
+            hibak+=("out.txt $(od -c "$dir/out.txt" 2>&1 | head -8), expected $(od -c "$dir/.vart_eredmeny" | head -8)")
+    fi
+    if [ ${#hibak[@]} -eq 0 ]; then
+        atment=$((atment + 1))
+    else
+        elbukott=$((elbukott + 1))
+        echo "FAIL $nev"
+        printf '  %s\n' "${hibak[@]}"
+    fi
+}
+
+kesz='Algoritmus lefutott.Eredmeny a(z) out.txt fajlban.'
+param='Hiba a parameterek szamanal!\n'
+
+# Command line: any count but two is refused before a file is touched.
+eset nincs_argumentum 'A\n\n' 1 "$param" - --
+eset egy_argumentum 'A\n\n' 1 "$param" - in.txt
+eset harom_argumentum 'A\n\n' 1 "$param" - in.txt out.txt harmadik
+
+# Input that cannot be read or is not of the supported form.
+eset hianyzo_input - 1 'Hiba a fajl megnyitasanal!' -
+ELOTTE='mkdir konyvtar' eset konyvtar_input - 1 'Hiba a fajl megnyitasanal!' - konyvtar out.txt
+eset ures_input '' 1 'Hiba: az inputfajl ures!' -
+eset nincs_ures_sor 'A,B\nB,C\n' 1 'Hiba: a felbontas utan hianyzik az ures sor!' -
+eset nincs_ures_sor_sorveg_nelkul 'A,B' 1 'Hiba: a felbontas utan hianyzik az ures sor!' -
+eset ismeretlen_attributum 'A,B\n\nA->C\n' 1 'Hiba: ismeretlen attributum a fuggosegekben!' -
+# A failed run leaves an existing result file as it was.
+ELOTTE='printf regi >out.txt' eset hiba_utan_regi_eredmeny '' 1 'Hiba: az inputfajl ures!' 'regi'
+
+# A complete run names the result file exactly as it was given.
+eset sikeres_futas 'A,B\nB,C\n\nB->C\n' 0 "$kesz" -
+
+echo "$atment passed, $elbukott failed"
+[ $elbukott -eq 0 ]
