@@ -1,6 +1,7 @@
 #ifndef VESZTES_VESZTES_H
 #define VESZTES_VESZTES_H
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -10,6 +11,7 @@
 #include <system_error>
 
 #include "lista.h"
+#include "matrix.h"
 
 // How the program waits for the user before it ends, so that a console
 // window opened just for this run stays readable.
@@ -70,11 +72,14 @@ struct fuggoseg {
 class Vesztes {
     Lista dekomp;
     std::ifstream inp;
+    matrix<int>* ma = nullptr;  // the tableau: initial after parsing, final after the chase
     cLista* attrib = nullptr;
     lista<fuggoseg*> fugg;
 
     void Beolvas();
+    void Tablazat();
     void Felszabadit();
+    void Egyenlosit(int i, int j, matrix<int>*& s, lista<char>* y);
 
     // Read-only access for the unit tests.
     friend class VesztesVizsgalo;
@@ -85,8 +90,8 @@ public:
     Vesztes(const Vesztes&) = delete;
     Vesztes& operator=(const Vesztes&) = delete;
 
-    void VesztesegetKeres() {}
-    void EredmenytKiir(std::string /*be*/, std::string /*ki*/) {}
+    void VesztesegetKeres();
+    void EredmenytKiir(std::string be, std::string ki);
 };
 
 namespace vesztes_reszletek {
@@ -132,6 +137,8 @@ inline void Vesztes::Felszabadit() {
     }
     delete attrib;
     attrib = nullptr;
+    delete ma;
+    ma = nullptr;
 }
 
 inline void Vesztes::Beolvas() {
@@ -205,6 +212,101 @@ inline void Vesztes::Beolvas() {
                 if (!ismert[static_cast<unsigned char>(oldal->Current())])
                     Leallas("Hiba: ismeretlen attributum a fuggosegekben!");
     }
+    Tablazat();
+}
+
+// One row per schema, one column per universe attribute: 0 (the distinguished
+// symbol) where the schema has the attribute, otherwise the row's own symbol,
+// its number plus one.
+inline void Vesztes::Tablazat() {
+    const int n = dekomp.Meret();
+    const int m = attrib->Meret();
+    ma = new matrix<int>(n, m);
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < m; ++j) (*ma)(i, j) = dekomp(i)->Tartalmaz((*attrib)(j)) ? 0 : i + 1;
+}
+
+// Makes rows i and j agree on the attributes of y: in each column the larger
+// code gives way to the smaller one everywhere it occurs, so rows equated
+// earlier stay equal.
+inline void Vesztes::Egyenlosit(int i, int j, matrix<int>*& s, lista<char>* y) {
+    const int n = dekomp.Meret();
+    for (y->Begin(); !y->End(); y->Next()) {
+        const int l = attrib->Index(y->Current());
+        const int u = std::min((*s)(i, l), (*s)(j, l));
+        const int v = std::max((*s)(i, l), (*s)(j, l));
+        if (u == v) continue;
+        for (int d = 0; d < n; ++d)
+            if ((*s)(d, l) == v) (*s)(d, l) = u;
+    }
+}
+
+// The chase: passes over all dependencies and all pairs of rows until a whole
+// pass leaves the tableau unchanged. Codes only ever decrease, so it ends.
+inline void Vesztes::VesztesegetKeres() {
+    const int n = dekomp.Meret();
+    matrix<int>* s = new matrix<int>(*ma);
+    try {
+        do {
+            *ma = *s;
+            for (int t = 0; t < fugg.Meret(); ++t) {
+                fuggoseg* f = fugg(t);
+                for (int i = 0; i + 1 < n; ++i)
+                    for (int j = i + 1; j < n; ++j) {
+                        bool osszesegyenlo = true;
+                        for (f->x->Begin(); !f->x->End() && osszesegyenlo; f->x->Next()) {
+                            const int h = attrib->Index(f->x->Current());
+                            if ((*s)(i, h) != (*s)(j, h)) osszesegyenlo = false;
+                        }
+                        if (osszesegyenlo) Egyenlosit(i, j, s, f->y);
+                    }
+            }
+        } while (!s->Egyenlo(*ma));
+        *ma = *s;
+    } catch (...) {
+        delete s;
+        throw;
+    }
+    delete s;
+}
+
+// The two names may not name one file: the result file is emptied before the
+// input is copied into it.
+inline bool UgyanazAFajl(const std::string& a, const std::string& b) {
+    std::error_code hiba;
+    return std::filesystem::equivalent(a, b, hiba);
+}
+
+// Writes the input text, two line ends and the verdict to ki. The input is
+// opened first and checked against ki, so a failed run never empties an
+// existing result file, and never the input.
+inline void Vesztes::EredmenytKiir(std::string be, std::string ki) {
+    const int n = ma->rows();
+    const int m = ma->cols();
+    bool vanSbencsupanullasor = false;
+    for (int i = 0; i < n && !vanSbencsupanullasor; ++i) {
+        vanSbencsupanullasor = true;
+        for (int j = 0; j < m && vanSbencsupanullasor; ++j)
+            if ((*ma)(i, j) != 0) vanSbencsupanullasor = false;
+    }
+
+    std::ifstream bemenet;
+    std::error_code hiba;
+    if (!std::filesystem::is_directory(be, hiba)) bemenet.open(be, std::ios::in | std::ios::binary);
+    if (!bemenet.is_open()) Leallas("Hiba az inputfajl megnyitasanal!");
+    if (UgyanazAFajl(be, ki)) Leallas("Hiba: az inputfajl es a kimeneti fajl ugyanaz!");
+    // Text mode: line ends are written in the platform's convention.
+    std::ofstream out(ki, std::ios::out | std::ios::trunc);
+    if (!out.is_open()) Leallas("Hiba a kimeneti fajl megnyitasanal!");
+
+    char ch = 0;
+    while (SzovegOlvas(bemenet, ch)) out.put(ch);
+    out << std::endl << std::endl;
+    out << (vanSbencsupanullasor ? "vesztesegmentes" : "nem vesztesegmentes");
+    bemenet.close();
+    out.close();
+    // A result file that could not be written completely is not a result.
+    if (out.fail()) Leallas("Hiba a kimeneti fajl irasanal!");
 }
 
 #endif

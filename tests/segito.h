@@ -4,6 +4,7 @@
 #include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <iostream>
 #include <random>
 #include <sstream>
@@ -28,6 +29,13 @@ public:
         return s;
     }
     static std::string Univerzum(const Vesztes& v) { return Szoveg(*v.attrib); }
+    // The tableau in ma, row by row.
+    static std::vector<std::vector<int>> Tablazat(const Vesztes& v) {
+        std::vector<std::vector<int>> t(static_cast<size_t>(v.ma->rows()));
+        for (int i = 0; i < v.ma->rows(); ++i)
+            for (int j = 0; j < v.ma->cols(); ++j) t[static_cast<size_t>(i)].push_back((*v.ma)(i, j));
+        return t;
+    }
     // Dependencies as "x>y", joined with '|'.
     static std::string Fuggosegek(const Vesztes& v) {
         std::string s;
@@ -56,6 +64,11 @@ public:
     IdeiglenesFajl(const IdeiglenesFajl&) = delete;
     IdeiglenesFajl& operator=(const IdeiglenesFajl&) = delete;
     const std::string& Ut() const { return utvonal_; }
+    // The file's bytes now ("" when it does not exist).
+    std::string Tartalom() const {
+        std::ifstream f(utvonal_, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+    }
 
 private:
     std::string utvonal_;

@@ -83,8 +83,45 @@ eset ismeretlen_attributum 'A,B\n\nA->C\n' 1 'Hiba: ismeretlen attributum a fugg
 # A failed run leaves an existing result file as it was.
 ELOTTE='printf regi >out.txt' eset hiba_utan_regi_eredmeny '' 1 'Hiba: az inputfajl ures!' 'regi'
 
-# A complete run names the result file exactly as it was given.
-eset sikeres_futas 'A,B\nB,C\n\nB->C\n' 0 "$kesz" -
+# A complete run: the input text, two line ends, the verdict, no line end after it.
+tipikus='A,B\nB,C\n\nB->C\n'
+eset tipikus "$tipikus" 0 "$kesz" "$tipikus\n\nvesztesegmentes"
+eset veszteseges 'A,B\nB,C\n\nA->C\n' 0 "$kesz" 'A,B\nB,C\n\nA->C\n\n\nnem vesztesegmentes'
+eset utolso_sorveg_nelkul 'A,B\nB,C\n\nB->C' 0 "$kesz" 'A,B\nB,C\n\nB->C\n\nvesztesegmentes'
+eset crlf_input 'A,B\r\nB,C\r\n\r\nB->C\r\n' 0 "$kesz" "$tipikus\n\nvesztesegmentes"
+eset maganyos_cr 'A\rB\n\n' 0 "$kesz" 'A\rB\n\n\n\nvesztesegmentes'
+eset nincs_oszlop '\n\n' 0 "$kesz" '\n\n\n\nvesztesegmentes'
+ELOTTE='printf "regi tartalom, hosszabb mint az uj" >out.txt' \
+    eset letezo_eredmeny_felulirva "$tipikus" 0 "$kesz" "$tipikus\n\nvesztesegmentes"
+# The result file is named on the console exactly as it was given.
+ELOTTE='mkdir ki' eset eredmeny_alkonyvtarban "$tipikus" 0 \
+    'Algoritmus lefutott.Eredmeny a(z) ./ki//eredmeny fajlban.' - in.txt ./ki//eredmeny
+ELOTTE='mkdir "ket szo"' eset eredmeny_szokozzel "$tipikus" 0 \
+    'Algoritmus lefutott.Eredmeny a(z) ket szo/e.txt fajlban.' - in.txt "ket szo/e.txt"
+
+# The result file cannot be written: the input is never lost.
+eset kimeneti_konyvtar_hianyzik "$tipikus" 1 'Hiba a kimeneti fajl megnyitasanal!' - in.txt nincs/out.txt
+ELOTTE='mkdir kimenet' eset kimenet_konyvtar "$tipikus" 1 'Hiba a kimeneti fajl megnyitasanal!' - in.txt kimenet
+azonos='Hiba: az inputfajl es a kimeneti fajl ugyanaz!'
+# in.txt must come out of each of these unchanged; out.txt stands for it.
+ELOTTE='ln -s in.txt out.txt' eset azonos_szimbolikus_link "$tipikus" 1 "$azonos" "$tipikus"
+ELOTTE='ln in.txt out.txt' eset azonos_kemeny_link "$tipikus" 1 "$azonos" "$tipikus"
+ELOTTE='ln -s in.txt out.txt' eset azonos_nev "$tipikus" 1 "$azonos" "$tipikus" out.txt out.txt
+ELOTTE='ln -s in.txt out.txt' eset azonos_masik_ut "$tipikus" 1 "$azonos" "$tipikus" out.txt ./out.txt
+if [ -w /dev/full ]; then
+    eset tele_lemez "$tipikus" 1 'Hiba a kimeneti fajl irasanal!' - in.txt /dev/full
+fi
+
+# The bundled examples and their verdicts.
+peldak=$(cd "$(dirname "$0")/../examples" && pwd)
+for pelda in ket_sema:vesztesegmentes dolgozo_projekt:vesztesegmentes \
+    dolgozo_projekt_rossz:'nem vesztesegmentes' ot_sema:vesztesegmentes \
+    crlf_sorvegek:vesztesegmentes; do
+    nev=${pelda%%:*}
+    szoveg=$(perl -pe 's/\r\n/\n/; s/\\/\\\\/g' "$peldak/$nev.txt"; echo x)
+    szoveg=${szoveg%x}
+    ELOTTE="cp '$peldak/$nev.txt' in.txt" eset "pelda_$nev" - 0 "$kesz" "$szoveg\n\n${pelda#*:}"
+done
 
 echo "$atment passed, $elbukott failed"
 [ $elbukott -eq 0 ]

@@ -1,0 +1,218 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "referencia.h"
+#include "segito.h"
+#include "vesztes.h"
+
+namespace {
+
+using referencia::Tablazat;
+
+// Parses, chases and writes the result file in one run, as the program does.
+struct Futas {
+    Tablazat kezdo;
+    Tablazat vegso;
+    std::string eredmeny;  // the result file's bytes
+};
+
+Futas Futtat(const std::string& tartalom) {
+    IdeiglenesFajl be(tartalom);
+    IdeiglenesFajl ki("");
+    Futas f;
+    Vesztes v(be.Ut());
+    f.kezdo = VesztesVizsgalo::Tablazat(v);
+    v.VesztesegetKeres();
+    f.vegso = VesztesVizsgalo::Tablazat(v);
+    v.EredmenytKiir(be.Ut(), ki.Ut());
+    f.eredmeny = ki.Tartalom();
+    return f;
+}
+
+// The input text as the program reads it: CR LF as one line feed.
+std::string Szovegkent(const std::string& s) {
+    std::string r;
+    for (size_t k = 0; k < s.size(); ++k)
+        if (!(s[k] == '\r' && k + 1 < s.size() && s[k + 1] == '\n')) r += s[k];
+    return r;
+}
+
+std::string Itelet(const Futas& f) {
+    return f.eredmeny.substr(f.eredmeny.rfind('\n') + 1);
+}
+
+struct ChaseEset {
+    const char* nev;
+    std::string be;
+    Tablazat kezdo;
+    Tablazat vegso;
+    const char* itelet;
+};
+
+class Chase : public ::testing::TestWithParam<ChaseEset> {};
+
+TEST_P(Chase, TablazatokEsItelet) {
+    const Futas f = Futtat(GetParam().be);
+    EXPECT_EQ(f.kezdo, GetParam().kezdo);
+    EXPECT_EQ(f.vegso, GetParam().vegso);
+    EXPECT_EQ(f.eredmeny, Szovegkent(GetParam().be) + "\n\n" + GetParam().itelet);
+}
+
+const char* const kJo = "vesztesegmentes";
+const char* const kRossz = "nem vesztesegmentes";
+
+INSTANTIATE_TEST_SUITE_P(
+    Esetek, Chase,
+    ::testing::Values(
+        ChaseEset{"Tipikus", "A,B\nB,C\n\nB->C\n", {{0, 0, 1}, {2, 0, 0}}, {{0, 0, 0}, {2, 0, 0}}, kJo},
+        ChaseEset{"NemEgyezoBalOldal", "A,B\nB,C\n\nA->C\n", {{0, 0, 1}, {2, 0, 0}},
+                  {{0, 0, 1}, {2, 0, 0}}, kRossz},
+        ChaseEset{"TeljesSema", "ABC\nA\n\n", {{0, 0, 0}, {0, 2, 2}}, {{0, 0, 0}, {0, 2, 2}}, kJo},
+        // Rows 1 and 2 agree on B: column E's 2 and 3 become 2; then rows 0
+        // and 1 agree on A: 1 and 2 become 1, row 2 included.
+        ChaseEset{"LancoltCsere", "A,C\nA,B\nB,D\nE\n\nB->E\nA->E\n",
+                  {{0, 1, 0, 1, 1}, {0, 0, 2, 2, 2}, {3, 0, 3, 0, 3}, {4, 4, 4, 4, 0}},
+                  {{0, 1, 0, 1, 1}, {0, 0, 2, 2, 1}, {3, 0, 3, 0, 1}, {4, 4, 4, 4, 0}}, kRossz},
+        // C->D fires only in the second pass, after A->C made rows 0 and 1 agree on C.
+        ChaseEset{"MasodikMenet", "A,B\nA,C\nB,D\n\nC->D\nA->C\n",
+                  {{0, 0, 1, 1}, {0, 2, 0, 2}, {3, 0, 3, 0}},
+                  {{0, 0, 0, 1}, {0, 2, 0, 1}, {3, 0, 3, 0}}, kRossz},
+        ChaseEset{"EgySema", "AB\n\nA->B\n", {{0, 0}}, {{0, 0}}, kJo},
+        ChaseEset{"EgySemaHianyzoOszloppal", "A\n\n", {{0}}, {{0}}, kJo},
+        ChaseEset{"NincsOszlop", "\n\n", {{}}, {{}}, kJo},
+        ChaseEset{"UresBalOldalMindenSortEgyesit", "A,B\nC\n\n->A,B\n", {{0, 0, 1}, {2, 2, 0}},
+                  {{0, 0, 1}, {0, 0, 0}}, kJo},
+        ChaseEset{"UresJobbOldalSemmit", "A,B\nA,C\n\nA->\n", {{0, 0, 1}, {0, 2, 0}},
+                  {{0, 0, 1}, {0, 2, 0}}, kRossz},
+        ChaseEset{"UtolsoSorvegNelkul", "A,B\nA,C\n\nA->B", {{0, 0, 1}, {0, 2, 0}},
+                  {{0, 0, 1}, {0, 0, 0}}, kJo},
+        ChaseEset{"CRLFSorvegek", "A,B\r\nA,C\r\n\r\nA->B\r\n", {{0, 0, 1}, {0, 2, 0}},
+                  {{0, 0, 1}, {0, 0, 0}}, kJo}),
+    [](const ::testing::TestParamInfo<ChaseEset>& i) { return std::string(i.param.nev); });
+
+// Decompositions from database textbooks, with their published verdicts.
+struct TankonyviEset {
+    const char* nev;
+    referencia::Bemenet be;
+    bool vesztesegmentes;
+};
+
+class Tankonyvi : public ::testing::TestWithParam<TankonyviEset> {};
+
+TEST_P(Tankonyvi, IsmertItelet) {
+    const Futas f = Futtat(referencia::Szoveg(GetParam().be));
+    EXPECT_EQ(Itelet(f), GetParam().vesztesegmentes ? kJo : kRossz);
+    EXPECT_EQ(f.vegso, referencia::Chase(GetParam().be));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Esetek, Tankonyvi,
+    ::testing::Values(
+        // R(ABCDE), five schemas, the classic five-dependency tableau example.
+        TankonyviEset{"OtSemasPelda",
+                      {{"AD", "AB", "BE", "CDE", "AE"},
+                       {{"A", "C"}, {"B", "C"}, {"C", "D"}, {"DE", "C"}, {"CE", "A"}}},
+                      true},
+        // Employee-project: S ssn, E ename, P pnumber, N pname, L plocation, H hours.
+        TankonyviEset{"DolgozoProjektJo",
+                      {{"SE", "PNL", "SPH"}, {{"S", "E"}, {"P", "NL"}, {"SP", "H"}}},
+                      true},
+        TankonyviEset{"DolgozoProjektRossz",
+                      {{"EL", "SPHNL"}, {{"S", "E"}, {"P", "NL"}, {"SP", "H"}}},
+                      false},
+        // Binary decompositions: lossless exactly when the common part
+        // determines one side.
+        TankonyviEset{"KozosReszKulcs", {{"AB", "AC"}, {{"A", "B"}}}, true},
+        TankonyviEset{"KozosReszNemKulcs", {{"AB", "BC"}, {{"A", "B"}}}, false},
+        TankonyviEset{"DiszjunktSemak", {{"AB", "CD"}, {{"A", "B"}, {"C", "D"}}}, false},
+        TankonyviEset{"HarmadikNormalformaSzintezis",
+                      {{"AB", "BC", "CD"}, {{"A", "B"}, {"B", "C"}, {"C", "D"}}},
+                      true},
+        TankonyviEset{"FuggosegNelkul", {{"AB", "BC"}, {}}, false}),
+    [](const ::testing::TestParamInfo<TankonyviEset>& i) { return std::string(i.param.nev); });
+
+// The program against the plain reference over many random small inputs,
+// with LF and CR LF line ends.
+TEST(ChaseVeletlen, EgyezikAReferenciaval) {
+    std::mt19937 gen(20261208);
+    auto Egesz = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(gen); };
+    const std::string abc = "ABCDEFG \xE9";
+    int vesztesegmentesek = 0;
+    const int darab = 1500;
+    for (int eset = 0; eset < darab; ++eset) {
+        const int m = Egesz(1, static_cast<int>(abc.size()));
+        auto Attributumok = [&](int min, int max) {
+            std::string s;
+            for (int k = Egesz(min, max); k > 0; --k) s += abc[static_cast<size_t>(Egesz(0, m - 1))];
+            return s;
+        };
+        referencia::Bemenet b;
+        for (int k = Egesz(1, 6); k > 0; --k) b.semak.push_back(Attributumok(1, 4));
+        const std::string u = referencia::Univerzum(b);
+        auto Univerzumbol = [&](int min, int max) {
+            std::string s;
+            for (int k = Egesz(min, max); k > 0; --k) s += u[static_cast<size_t>(Egesz(0, static_cast<int>(u.size()) - 1))];
+            return s;
+        };
+        for (int k = Egesz(0, 6); k > 0; --k) {
+            std::string bal = Univerzumbol(Egesz(0, 9) == 0 ? 0 : 1, 3);
+            b.fuggosegek.emplace_back(bal, Univerzumbol(0, 2));
+        }
+        const std::string sorveg = Egesz(0, 1) ? "\n" : "\r\n";
+        const std::string szoveg = referencia::Szoveg(b, sorveg);
+        const Futas f = Futtat(szoveg);
+        const Tablazat vart = referencia::Chase(b);
+        ASSERT_EQ(f.vegso, vart) << szoveg;
+        const bool jo = referencia::Vesztesegmentes(vart);
+        vesztesegmentesek += jo;
+        ASSERT_EQ(f.eredmeny, Szovegkent(szoveg) + "\n\n" + (jo ? kJo : kRossz)) << szoveg;
+    }
+    // Both verdicts must be well represented for the comparison to mean much.
+    EXPECT_GT(vesztesegmentesek, darab / 10);
+    EXPECT_LT(vesztesegmentesek, darab * 9 / 10);
+}
+
+// Result file failures: each ends the run with its own text and status 1.
+class EredmenyHiba : public ::testing::Test {
+protected:
+    // Runs EredmenytKiir with the given names and returns the console text.
+    std::string Kiir(Vesztes& v, const std::string& bemenet, const std::string& ki) {
+        KilepesElfogo elfogo;
+        try {
+            v.EredmenytKiir(bemenet, ki);
+            ADD_FAILURE() << "no failure reported";
+        } catch (const Kilepett& k) {
+            EXPECT_EQ(k.statusz, 1);
+        }
+        return elfogo.Kimenet();
+    }
+    IdeiglenesFajl be{"A,B\nB,C\n\nB->C\n"};
+};
+
+TEST_F(EredmenyHiba, EltuntInputNemHozLetreEredmenyt) {
+    Vesztes v(be.Ut());
+    v.VesztesegetKeres();
+    const std::string ki = be.Ut() + ".ki";
+    std::filesystem::rename(be.Ut(), be.Ut() + ".el");
+    EXPECT_EQ(Kiir(v, be.Ut(), ki), "Hiba az inputfajl megnyitasanal!");
+    EXPECT_FALSE(std::filesystem::exists(ki));
+    std::filesystem::rename(be.Ut() + ".el", be.Ut());
+}
+
+TEST_F(EredmenyHiba, UgyanazAFajlAzInputMegmarad) {
+    Vesztes v(be.Ut());
+    v.VesztesegetKeres();
+    EXPECT_EQ(Kiir(v, be.Ut(), be.Ut()), "Hiba: az inputfajl es a kimeneti fajl ugyanaz!");
+    EXPECT_EQ(be.Tartalom(), "A,B\nB,C\n\nB->C\n");
+}
+
+TEST_F(EredmenyHiba, KimenetiKonyvtarNemLetezik) {
+    Vesztes v(be.Ut());
+    v.VesztesegetKeres();
+    EXPECT_EQ(Kiir(v, be.Ut(), be.Ut() + ".nincs/ki.txt"), "Hiba a kimeneti fajl megnyitasanal!");
+}
+
+}  // namespace
