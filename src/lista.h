@@ -2,7 +2,9 @@
 #define VESZTES_LISTA_H
 
 #include <climits>
+#include <iterator>
 #include <list>
+#include <new>
 #include <stdexcept>
 #include <type_traits>
 
@@ -24,23 +26,19 @@ public:
     ~lista() = default;
 
     // Appends at the end; duplicates are kept. Positions are int, so a list
-    // never grows past INT_MAX elements: that is reported as running out of
-    // memory rather than letting Meret() overflow.
+    // never grows past INT_MAX elements: that throws std::bad_alloc, as
+    // running out of memory, rather than letting Meret() overflow.
     void Betesz(T value) {
-        if (l.size() >= static_cast<std::size_t>(INT_MAX)) throw std::length_error("lista");
+        if (l.size() >= static_cast<std::size_t>(INT_MAX)) throw std::bad_alloc();
         l.push_back(value);
     }
 
-    // The element at position index, stepping from the head. The caller
-    // guarantees 0 <= index < Meret().
+    // The element at position index, stepping from the head. A position
+    // outside 0 .. Meret()-1 throws std::out_of_range instead of reading
+    // past the list.
     T operator()(int index) const {
-        auto p = l.begin();
-        int k = 0;
-        while (p != l.end() && k != index) {
-            ++p;
-            ++k;
-        }
-        return *p;
+        if (index < 0 || index >= Meret()) throw std::out_of_range("lista");
+        return *std::next(l.begin(), index);
     }
 
     // True as soon as one element equals value.

@@ -40,6 +40,8 @@ TEST(ListaTobb, PozicioSzerintiEleres) {
     EXPECT_EQ(l(0), 'X');
     EXPECT_EQ(l(1), 'Y');
     EXPECT_EQ(l(2), 'Z');
+    EXPECT_THROW(l(3), std::out_of_range);
+    EXPECT_THROW(l(-1), std::out_of_range);
 }
 
 TEST(ListaTobb, IndexAzUtolsoElofordulas) {

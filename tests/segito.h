@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "referencia.h"
 #include "vesztes.h"
 
 // Read access to the analyser's lists for the unit tests.
@@ -29,6 +30,14 @@ public:
         return s;
     }
     static std::string Univerzum(const Vesztes& v) { return Szoveg(*v.attrib); }
+    // The parsed schemas and dependencies, for the reference chase.
+    static referencia::Bemenet Bemenet(const Vesztes& v) {
+        referencia::Bemenet b;
+        for (int i = 0; i < v.dekomp.Meret(); ++i) b.semak.push_back(Szoveg(*v.dekomp(i)));
+        for (int i = 0; i < v.fugg.Meret(); ++i)
+            b.fuggosegek.emplace_back(Szoveg(*v.fugg(i)->x), Szoveg(*v.fugg(i)->y));
+        return b;
+    }
     // The tableau in ma, row by row.
     static std::vector<std::vector<int>> Tablazat(const Vesztes& v) {
         std::vector<std::vector<int>> t(static_cast<size_t>(v.ma->rows()));
