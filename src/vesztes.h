@@ -2,6 +2,8 @@
 #define VESZTES_VESZTES_H
 
 #include <algorithm>
+#include <array>
+#include <cstddef>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -9,6 +11,8 @@
 #include <memory>
 #include <string>
 #include <system_error>
+#include <utility>
+#include <vector>
 
 #include "lista.h"
 #include "matrix.h"
@@ -56,6 +60,175 @@ inline bool SzovegOlvas(std::istream& be, char& ch) {
     return true;
 }
 
+namespace vesztes_reszletek {
+
+// The rows of every tableau column grouped by their code, kept in step with
+// the tableau while the chase merges codes. Merging touches only the rows of
+// the larger code. The codes held by two or more rows are listed per column,
+// since only their rows can agree with another row in that column.
+class Osztalyok {
+public:
+    explicit Osztalyok(matrix<int>& t)
+        : n_(static_cast<size_t>(t.rows())),
+          m_(static_cast<size_t>(t.cols())),
+          fej_(m_ * (n_ + 1), -1),
+          meret_(m_ * (n_ + 1), 0),
+          kov_(m_ * n_, -1),
+          tobbes_(m_),
+          tobbes_sorok_(m_, 0),
+          valtozas_(m_, 0),
+          mozdult_(m_ * n_, 0),
+          kod_(m_ * n_, 0) {
+        for (size_t l = 0; l < m_; ++l) {
+            // Walking upwards keeps every class's rows in ascending order.
+            for (size_t d = n_; d-- > 0;) {
+                const size_t c = static_cast<size_t>(t(static_cast<int>(d), static_cast<int>(l)));
+                kod_[l * n_ + d] = static_cast<int>(c);
+                kov_[l * n_ + d] = fej_[l * (n_ + 1) + c];
+                fej_[l * (n_ + 1) + c] = static_cast<int>(d);
+                ++meret_[l * (n_ + 1) + c];
+            }
+            for (size_t c = 0; c <= n_; ++c)
+                if (meret_[l * (n_ + 1) + c] >= 2) {
+                    tobbes_[l].push_back(static_cast<int>(c));
+                    tobbes_sorok_[l] += meret_[l * (n_ + 1) + c];
+                }
+        }
+    }
+
+    // In column l, code v gives way to the smaller code u in every row.
+    void Osszevon(matrix<int>& t, int l, int u, int v) {
+        const size_t oszl = static_cast<size_t>(l);
+        const size_t ku = oszl * (n_ + 1) + static_cast<size_t>(u);
+        const size_t kv = oszl * (n_ + 1) + static_cast<size_t>(v);
+        ++ido_;
+        int utolso = -1;
+        for (int d = fej_[kv]; d >= 0; d = kov_[oszl * n_ + static_cast<size_t>(d)]) {
+            t(d, l) = u;
+            kod_[oszl * n_ + static_cast<size_t>(d)] = u;
+            mozdult_[oszl * n_ + static_cast<size_t>(d)] = ido_;
+            utolso = d;
+        }
+        kov_[oszl * n_ + static_cast<size_t>(utolso)] = fej_[ku];
+        fej_[ku] = fej_[kv];
+        fej_[kv] = -1;
+        const int mu = meret_[ku];
+        const int mv = meret_[kv];
+        tobbes_sorok_[oszl] += mu + mv - (mu >= 2 ? mu : 0) - (mv >= 2 ? mv : 0);
+        if (mu < 2) tobbes_[oszl].push_back(u);
+        meret_[ku] = mu + mv;
+        meret_[kv] = 0;
+        valtozas_[oszl] = ido_;
+    }
+
+    // The code of row d in column l, the same as the tableau's; kept column
+    // by column, as the chase reads it.
+    int Kod(int l, int d) const {
+        return kod_[static_cast<size_t>(l) * n_ + static_cast<size_t>(d)];
+    }
+
+    // Counts every merge; a column's entry is the count at its last merge.
+    long long Ido() const { return ido_; }
+    long long Valtozas(int l) const { return valtozas_[static_cast<size_t>(l)]; }
+
+    // The groups of two or more rows that agree on all the columns bal (all
+    // rows when bal is empty), as [start, end) ranges of sorok. The rows of
+    // every listed code of the sparsest column are split by their codes in
+    // the other columns, one column after the other, by counting.
+    //
+    // Only groups that may be new since the change count ota are wanted: a
+    // code of the sparsest column none of whose rows changed in any of the
+    // columns bal since then is left out, because its rows agreed in the
+    // same way then.
+    void Csoportok(const std::vector<int>& bal, long long ota,
+                   std::vector<int>& sorok, std::vector<std::pair<size_t, size_t>>& csoportok) {
+        sorok.clear();
+        csoportok.clear();
+        if (bal.empty()) {
+            for (size_t d = 0; d < n_; ++d) sorok.push_back(static_cast<int>(d));
+            if (n_ >= 2) csoportok.emplace_back(0, n_);
+            return;
+        }
+        const int h1 = *std::min_element(bal.begin(), bal.end(), [&](int a, int b) {
+            return tobbes_sorok_[static_cast<size_t>(a)] < tobbes_sorok_[static_cast<size_t>(b)];
+        });
+        const size_t oszl = static_cast<size_t>(h1);
+        std::vector<int>& kodok = tobbes_[oszl];
+        size_t marad = 0;  // codes absorbed by smaller ones leave the list here
+        for (int c : kodok) {
+            const size_t k = oszl * (n_ + 1) + static_cast<size_t>(c);
+            if (meret_[k] < 2) continue;
+            kodok[marad++] = c;
+            const size_t eleje = sorok.size();
+            bool friss = false;
+            for (int d = fej_[k]; d >= 0; d = kov_[oszl * n_ + static_cast<size_t>(d)]) {
+                sorok.push_back(d);
+                for (int h : bal)
+                    friss = friss || mozdult_[static_cast<size_t>(h) * n_ + static_cast<size_t>(d)] > ota;
+            }
+            if (friss)
+                csoportok.emplace_back(eleje, sorok.size());
+            else
+                sorok.resize(eleje);
+        }
+        kodok.resize(marad);
+        for (int h : bal)
+            if (h != h1) Finomit(h, sorok, csoportok);
+    }
+
+private:
+    // Splits every group by the rows' codes in column h; groups of one row are dropped.
+    void Finomit(int h, std::vector<int>& sorok,
+                 std::vector<std::pair<size_t, size_t>>& csoportok) {
+        if (szamlalo_.empty()) szamlalo_.assign(n_ + 1, 0);
+        uj_csoportok_.clear();
+        for (const auto& [eleje, vege] : csoportok) {
+            kodlista_.clear();
+            for (size_t p = eleje; p < vege; ++p) {
+                const int c = Kod(h, sorok[p]);
+                if (szamlalo_[static_cast<size_t>(c)]++ == 0) kodlista_.push_back(c);
+            }
+            if (kodlista_.size() == 1) {
+                szamlalo_[static_cast<size_t>(kodlista_[0])] = 0;
+                uj_csoportok_.emplace_back(eleje, vege);
+                continue;
+            }
+            // Counts become each code's place in the group.
+            size_t hely = eleje;
+            for (int c : kodlista_) {
+                const size_t db = szamlalo_[static_cast<size_t>(c)];
+                if (db >= 2) uj_csoportok_.emplace_back(hely, hely + db);
+                szamlalo_[static_cast<size_t>(c)] = hely;
+                hely += db;
+            }
+            seged_.assign(sorok.begin() + static_cast<std::ptrdiff_t>(eleje),
+                          sorok.begin() + static_cast<std::ptrdiff_t>(vege));
+            for (int d : seged_) sorok[szamlalo_[static_cast<size_t>(Kod(h, d))]++] = d;
+            for (int c : kodlista_) szamlalo_[static_cast<size_t>(c)] = 0;
+        }
+        csoportok.swap(uj_csoportok_);
+    }
+
+    size_t n_;
+    size_t m_;
+    std::vector<int> fej_;    // column l, code c: first row, or -1
+    std::vector<int> meret_;  // column l, code c: number of rows
+    std::vector<int> kov_;    // column l, row d: next row of the same code, or -1
+    std::vector<std::vector<int>> tobbes_;  // column l: codes once held by two or more rows
+    std::vector<int> tobbes_sorok_;         // column l: rows whose code is held by another row too
+    std::vector<long long> valtozas_;
+    std::vector<long long> mozdult_;  // column l, row d: the change count when its code last changed
+    std::vector<int> kod_;            // column l, row d: the code
+    long long ido_ = 0;
+    // Scratch space of Finomit, kept between calls; szamlalo_ is all zeros between them.
+    std::vector<size_t> szamlalo_;
+    std::vector<int> kodlista_;
+    std::vector<int> seged_;
+    std::vector<std::pair<size_t, size_t>> uj_csoportok_;
+};
+
+}  // namespace vesztes_reszletek
+
 typedef lista<char> cLista;
 typedef lista<lista<char>*> Lista;
 
@@ -76,10 +249,17 @@ class Vesztes {
     cLista* attrib = nullptr;
     lista<fuggoseg*> fugg;
 
+    std::array<int, 256> oszlop{};  // each byte's tableau column; -1 if no attribute
+    int menetek = 0;                 // chase passes, the last (unchanging) one included
+
     void Beolvas();
     void Tablazat();
     void Felszabadit();
-    void Egyenlosit(int i, int j, matrix<int>*& s, lista<char>* y);
+    int Oszlop(char c) const { return oszlop[static_cast<unsigned char>(c)]; }
+    // The distinct columns of a dependency side, ascending.
+    std::vector<int> Oszlopok(cLista* oldal) const;
+    void Egyenlosit(int i, int j, matrix<int>*& s, const std::vector<int>& y,
+                    vesztes_reszletek::Osztalyok& o);
 
     // Read-only access for the unit tests.
     friend class VesztesVizsgalo;
@@ -221,53 +401,92 @@ inline void Vesztes::Beolvas() {
 inline void Vesztes::Tablazat() {
     const int n = dekomp.Meret();
     const int m = attrib->Meret();
+    oszlop.fill(-1);
+    int j = 0;
+    for (attrib->Begin(); !attrib->End(); attrib->Next())
+        oszlop[static_cast<unsigned char>(attrib->Current())] = j++;
     ma = new matrix<int>(n, m);
-    for (int i = 0; i < n; ++i)
-        for (int j = 0; j < m; ++j) (*ma)(i, j) = dekomp(i)->Tartalmaz((*attrib)(j)) ? 0 : i + 1;
-}
-
-// Makes rows i and j agree on the attributes of y: in each column the larger
-// code gives way to the smaller one everywhere it occurs, so rows equated
-// earlier stay equal.
-inline void Vesztes::Egyenlosit(int i, int j, matrix<int>*& s, lista<char>* y) {
-    const int n = dekomp.Meret();
-    for (y->Begin(); !y->End(); y->Next()) {
-        const int l = attrib->Index(y->Current());
-        const int u = std::min((*s)(i, l), (*s)(j, l));
-        const int v = std::max((*s)(i, l), (*s)(j, l));
-        if (u == v) continue;
-        for (int d = 0; d < n; ++d)
-            if ((*s)(d, l) == v) (*s)(d, l) = u;
+    int i = 0;
+    for (dekomp.Begin(); !dekomp.End(); dekomp.Next(), ++i) {
+        for (j = 0; j < m; ++j) (*ma)(i, j) = i + 1;
+        cLista* sema = dekomp.Current();
+        for (sema->Begin(); !sema->End(); sema->Next()) (*ma)(i, Oszlop(sema->Current())) = 0;
     }
 }
 
-// The chase: passes over all dependencies and all pairs of rows until a whole
-// pass leaves the tableau unchanged. Codes only ever decrease, so it ends.
+inline std::vector<int> Vesztes::Oszlopok(cLista* oldal) const {
+    std::vector<int> o;
+    for (oldal->Begin(); !oldal->End(); oldal->Next()) o.push_back(Oszlop(oldal->Current()));
+    std::sort(o.begin(), o.end());
+    o.erase(std::unique(o.begin(), o.end()), o.end());
+    return o;
+}
+
+// Makes rows i and j agree on the columns y: in each column the larger code
+// gives way to the smaller one everywhere it occurs, so rows equated earlier
+// stay equal.
+inline void Vesztes::Egyenlosit(int i, int j, matrix<int>*& s, const std::vector<int>& y,
+                                vesztes_reszletek::Osztalyok& o) {
+    for (int l : y) {
+        const int a = o.Kod(l, i);
+        const int b = o.Kod(l, j);
+        if (a != b) o.Osszevon(*s, l, std::min(a, b), std::max(a, b));
+    }
+}
+
+// The chase: passes over the dependencies until a whole pass changes nothing.
+// Codes only ever decrease, so it ends; and since agreeing codes only ever
+// merge and a class keeps its smallest code, the final tableau does not depend
+// on the order of the merges.
+//
+// A pass does not try every pair of rows. Rows that agree on a left side share
+// their code in each of its columns, so only rows whose code in the left
+// side's sparsest column is held by two or more rows are candidates; those are
+// grouped by their codes in the other left-side columns. A dependency none of
+// whose left-side columns changed since its last visit is skipped: the rows
+// that agreed then were made to agree on its right side, and merging never
+// separates two rows.
 inline void Vesztes::VesztesegetKeres() {
-    const int n = dekomp.Meret();
-    matrix<int>* s = new matrix<int>(*ma);
-    try {
-        do {
-            *ma = *s;
-            for (int t = 0; t < fugg.Meret(); ++t) {
-                fuggoseg* f = fugg(t);
-                for (int i = 0; i + 1 < n; ++i)
-                    for (int j = i + 1; j < n; ++j) {
-                        bool osszesegyenlo = true;
-                        for (f->x->Begin(); !f->x->End() && osszesegyenlo; f->x->Next()) {
-                            const int h = attrib->Index(f->x->Current());
-                            if ((*s)(i, h) != (*s)(j, h)) osszesegyenlo = false;
-                        }
-                        if (osszesegyenlo) Egyenlosit(i, j, s, f->y);
-                    }
-            }
-        } while (!s->Egyenlo(*ma));
-        *ma = *s;
-    } catch (...) {
-        delete s;
-        throw;
+    using vesztes_reszletek::Osztalyok;
+    struct Szabaly {
+        std::vector<int> bal;
+        std::vector<int> jobb;
+        long long latogatva = -1;  // the change counter when last visited; -1: never
+    };
+    std::vector<Szabaly> szabalyok;
+    for (fugg.Begin(); !fugg.End(); fugg.Next()) {
+        Szabaly sz;
+        sz.jobb = Oszlopok(fugg.Current()->y);
+        // A dependency with an empty right side never changes anything.
+        if (sz.jobb.empty()) continue;
+        sz.bal = Oszlopok(fugg.Current()->x);
+        szabalyok.push_back(std::move(sz));
     }
-    delete s;
+
+    auto munka = std::make_unique<matrix<int>>(*ma);
+    matrix<int>* s = munka.get();
+    Osztalyok o(*s);
+    std::vector<int> sorok;       // candidate rows, group after group
+    std::vector<std::pair<size_t, size_t>> csoportok;  // [start, end) of each group in sorok
+    menetek = 0;
+    long long kezdet = 0;
+    do {
+        ++menetek;
+        kezdet = o.Ido();
+        for (Szabaly& sz : szabalyok) {
+            if (sz.latogatva >= 0 && std::all_of(sz.bal.begin(), sz.bal.end(), [&](int h) {
+                    return o.Valtozas(h) <= sz.latogatva;
+                }))
+                continue;
+            const long long elozo = sz.latogatva;
+            sz.latogatva = o.Ido();
+            o.Csoportok(sz.bal, elozo, sorok, csoportok);
+            for (const auto& [eleje, vege] : csoportok)
+                for (size_t k = eleje + 1; k < vege; ++k)
+                    Egyenlosit(sorok[eleje], sorok[k], s, sz.jobb, o);
+        }
+    } while (o.Ido() != kezdet);
+    *ma = *s;
 }
 
 // The two names may not name one file: the result file is emptied before the

@@ -19,5 +19,11 @@ if [ "$(cat kimenet)" != 'Hiba: nincs eleg memoria!' ]; then
     hibak=1
 fi
 if [ "$(cat out.txt)" != 'regi' ]; then echo "the result file was changed"; hibak=1; fi
+# The same input with enough memory runs to the end.
+"$program" in.txt out.txt </dev/null >/dev/null
+if [ $? != 0 ] || [ "$(tail -c 15 out.txt)" != vesztesegmentes ]; then
+    echo "without the limit the run did not complete"
+    hibak=1
+fi
 [ $hibak = 0 ] && echo "1 passed, 0 failed" || echo "0 passed, 1 failed"
 exit $hibak
