@@ -79,19 +79,19 @@ public:
           valtozas_(m_, 0),
           mozdult_(m_ * n_, 0),
           kod_(m_ * n_, 0) {
-        for (size_t l = 0; l < m_; ++l) {
+        for (int l = 0; l < t.cols(); ++l) {
             // Walking upwards keeps every class's rows in ascending order.
-            for (size_t d = n_; d-- > 0;) {
-                const size_t c = static_cast<size_t>(t(static_cast<int>(d), static_cast<int>(l)));
-                kod_[l * n_ + d] = static_cast<int>(c);
-                kov_[l * n_ + d] = fej_[l * (n_ + 1) + c];
-                fej_[l * (n_ + 1) + c] = static_cast<int>(d);
-                ++meret_[l * (n_ + 1) + c];
+            for (int d = t.rows() - 1; d >= 0; --d) {
+                const int c = t(d, l);
+                kod_[Sor(l, d)] = c;
+                kov_[Sor(l, d)] = fej_[Hely(l, c)];
+                fej_[Hely(l, c)] = d;
+                ++meret_[Hely(l, c)];
             }
-            for (size_t c = 0; c <= n_; ++c)
-                if (meret_[l * (n_ + 1) + c] >= 2) {
-                    tobbes_[l].push_back(static_cast<int>(c));
-                    tobbes_sorok_[l] += meret_[l * (n_ + 1) + c];
+            for (int c = 0; c <= t.rows(); ++c)
+                if (meret_[Hely(l, c)] >= 2) {
+                    tobbes_[static_cast<size_t>(l)].push_back(c);
+                    tobbes_sorok_[static_cast<size_t>(l)] += meret_[Hely(l, c)];
                 }
         }
     }
@@ -99,33 +99,29 @@ public:
     // In column l, code v gives way to the smaller code u in every row.
     void Osszevon(matrix<int>& t, int l, int u, int v) {
         const size_t oszl = static_cast<size_t>(l);
-        const size_t ku = oszl * (n_ + 1) + static_cast<size_t>(u);
-        const size_t kv = oszl * (n_ + 1) + static_cast<size_t>(v);
         ++ido_;
         int utolso = -1;
-        for (int d = fej_[kv]; d >= 0; d = kov_[oszl * n_ + static_cast<size_t>(d)]) {
+        for (int d = fej_[Hely(l, v)]; d >= 0; d = kov_[Sor(l, d)]) {
             t(d, l) = u;
-            kod_[oszl * n_ + static_cast<size_t>(d)] = u;
-            mozdult_[oszl * n_ + static_cast<size_t>(d)] = ido_;
+            kod_[Sor(l, d)] = u;
+            mozdult_[Sor(l, d)] = ido_;
             utolso = d;
         }
-        kov_[oszl * n_ + static_cast<size_t>(utolso)] = fej_[ku];
-        fej_[ku] = fej_[kv];
-        fej_[kv] = -1;
-        const int mu = meret_[ku];
-        const int mv = meret_[kv];
+        kov_[Sor(l, utolso)] = fej_[Hely(l, u)];
+        fej_[Hely(l, u)] = fej_[Hely(l, v)];
+        fej_[Hely(l, v)] = -1;
+        const int mu = meret_[Hely(l, u)];
+        const int mv = meret_[Hely(l, v)];
         tobbes_sorok_[oszl] += mu + mv - (mu >= 2 ? mu : 0) - (mv >= 2 ? mv : 0);
         if (mu < 2) tobbes_[oszl].push_back(u);
-        meret_[ku] = mu + mv;
-        meret_[kv] = 0;
+        meret_[Hely(l, u)] = mu + mv;
+        meret_[Hely(l, v)] = 0;
         valtozas_[oszl] = ido_;
     }
 
     // The code of row d in column l, the same as the tableau's; kept column
     // by column, as the chase reads it.
-    int Kod(int l, int d) const {
-        return kod_[static_cast<size_t>(l) * n_ + static_cast<size_t>(d)];
-    }
+    int Kod(int l, int d) const { return kod_[Sor(l, d)]; }
 
     // Counts every merge; a column's entry is the count at its last merge.
     long long Ido() const { return ido_; }
@@ -152,19 +148,16 @@ public:
         const int h1 = *std::min_element(bal.begin(), bal.end(), [&](int a, int b) {
             return tobbes_sorok_[static_cast<size_t>(a)] < tobbes_sorok_[static_cast<size_t>(b)];
         });
-        const size_t oszl = static_cast<size_t>(h1);
-        std::vector<int>& kodok = tobbes_[oszl];
+        std::vector<int>& kodok = tobbes_[static_cast<size_t>(h1)];
         size_t marad = 0;  // codes absorbed by smaller ones leave the list here
         for (int c : kodok) {
-            const size_t k = oszl * (n_ + 1) + static_cast<size_t>(c);
-            if (meret_[k] < 2) continue;
+            if (meret_[Hely(h1, c)] < 2) continue;
             kodok[marad++] = c;
             const size_t eleje = sorok.size();
             bool friss = false;
-            for (int d = fej_[k]; d >= 0; d = kov_[oszl * n_ + static_cast<size_t>(d)]) {
+            for (int d = fej_[Hely(h1, c)]; d >= 0; d = kov_[Sor(h1, d)]) {
                 sorok.push_back(d);
-                for (int h : bal)
-                    friss = friss || mozdult_[static_cast<size_t>(h) * n_ + static_cast<size_t>(d)] > ota;
+                for (int h : bal) friss = friss || mozdult_[Sor(h, d)] > ota;
             }
             if (friss)
                 csoportok.emplace_back(eleje, sorok.size());
@@ -177,6 +170,13 @@ public:
     }
 
 private:
+    // Position of column l, row d in the per-row arrays.
+    size_t Sor(int l, int d) const { return static_cast<size_t>(l) * n_ + static_cast<size_t>(d); }
+    // Position of column l, code c in the per-code arrays.
+    size_t Hely(int l, int c) const {
+        return static_cast<size_t>(l) * (n_ + 1) + static_cast<size_t>(c);
+    }
+
     // Splits every group by the rows' codes in column h; groups of one row are dropped.
     void Finomit(int h, std::vector<int>& sorok,
                  std::vector<std::pair<size_t, size_t>>& csoportok) {
