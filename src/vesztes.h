@@ -60,6 +60,15 @@ inline bool SzovegOlvas(std::istream& be, char& ch) {
     return true;
 }
 
+// Opens a file for reading with SzovegOlvas. A folder is refused: on some
+// systems it opens as a stream and then reads as an empty file.
+inline bool Megnyit(std::ifstream& f, const std::string& nev) {
+    std::error_code hiba;
+    if (std::filesystem::is_directory(nev, hiba)) return false;
+    f.open(nev, std::ios::in | std::ios::binary);
+    return f.is_open();
+}
+
 namespace vesztes_reszletek {
 
 // The rows of every tableau column grouped by their code, kept in step with
@@ -291,12 +300,7 @@ T* Felvesz(lista<T*>& hova) {
 // a file of the supported form (empty, decomposition not closed by an empty
 // line, a dependency naming an attribute no schema has).
 inline Vesztes::Vesztes(std::string nev) {
-    // A directory opens as a stream on some systems and then reads as an
-    // empty file; it is reported as what it is, a file that cannot be opened.
-    std::error_code hiba;
-    if (!std::filesystem::is_directory(nev, hiba))
-        inp.open(nev, std::ios::in | std::ios::binary);
-    if (!inp.is_open()) Leallas("Hiba a fajl megnyitasanal!", Varas::Lathato);
+    if (!Megnyit(inp, nev)) Leallas("Hiba a fajl megnyitasanal!", Varas::Lathato);
     try {
         Beolvas();
     } catch (...) {
@@ -510,9 +514,7 @@ inline void Vesztes::EredmenytKiir(std::string be, std::string ki) {
     }
 
     std::ifstream bemenet;
-    std::error_code hiba;
-    if (!std::filesystem::is_directory(be, hiba)) bemenet.open(be, std::ios::in | std::ios::binary);
-    if (!bemenet.is_open()) Leallas("Hiba az inputfajl megnyitasanal!");
+    if (!Megnyit(bemenet, be)) Leallas("Hiba az inputfajl megnyitasanal!");
     if (UgyanazAFajl(be, ki)) Leallas("Hiba: az inputfajl es a kimeneti fajl ugyanaz!");
     // Text mode: line ends are written in the platform's convention.
     std::ofstream out(ki, std::ios::out | std::ios::trunc);
