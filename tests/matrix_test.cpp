@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <new>
+
 namespace {
 
 matrix<int> Sorszamozott(int sorok, int oszlopok) {
@@ -65,6 +68,21 @@ TEST(MatrixEgyenlo, BarmelyElemElteresetEszreveszi) {
 TEST(MatrixHatar, KezelhetetlenMeretetElutasit) {
     EXPECT_THROW(matrix<int>(-1, 2), std::length_error);
     EXPECT_THROW((matrix<long double>(INT32_MAX, INT32_MAX)), std::bad_alloc);
+}
+
+// A matrix of more than 2^31 elements addresses its last element correctly:
+// positions are not computed in int.
+TEST(MatrixHatar, TobbMintKetMilliardElem) {
+    std::unique_ptr<matrix<char>> m;
+    try {
+        m = std::make_unique<matrix<char>>(70000, 40000);
+    } catch (const std::bad_alloc&) {
+        GTEST_SKIP() << "2.8 GB of address space is not available here";
+    }
+    (*m)(69999, 39999) = 'z';
+    (*m)(53687, 3648) = 'y';  // linear position 2^31 + 0
+    EXPECT_EQ(m->getVector()[2799999999u], 'z');
+    EXPECT_EQ(m->getVector()[2147483648u], 'y');
 }
 
 }  // namespace
