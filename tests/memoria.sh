@@ -4,12 +4,11 @@
 # existing result file as it was. Without the limit the same inputs run to
 # the end.
 set -u
+. "$(dirname "$0")/szamlalo.sh"
 program=$1
 munka=$(mktemp -d)
 trap 'rm -rf "$munka"' EXIT
 cd "$munka"
-atment=0
-elbukott=0
 
 eset() {  # NAME: in.txt holds the input
     local nev=$1 hibak=()
@@ -24,13 +23,7 @@ eset() {  # NAME: in.txt holds the input
     statusz=$?
     [ "$statusz" = 0 ] && [ "$(tail -n 1 out.txt)" = vesztesegmentes ] ||
         hibak+=("without the limit the run did not complete (status $statusz)")
-    if [ ${#hibak[@]} -eq 0 ]; then
-        atment=$((atment + 1))
-    else
-        elbukott=$((elbukott + 1))
-        echo "FAIL $nev"
-        printf '  %s\n' "${hibak[@]}"
-    fi
+    rogzit "$nev" ${hibak[@]+"${hibak[@]}"}
 }
 
 # A million two-attribute schemas: more list nodes than 150 MB can hold.
@@ -40,5 +33,4 @@ eset sok_lista
 perl -e 'print join("", map { $_ == 10 ? () : chr } 1 .. 255), "\n", "A\n" x 200000, "\n"' >in.txt
 eset nagy_tablazat
 
-echo "$atment passed, $elbukott failed"
-[ $elbukott -eq 0 ]
+osszegez

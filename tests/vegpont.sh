@@ -17,8 +17,7 @@ program=("$@")
 
 munka=$(mktemp -d)
 trap 'rm -rf "$munka"' EXIT
-atment=0
-elbukott=0
+. "$(dirname "$0")/szamlalo.sh"
 
 # Expected bytes from a printf %b format, with the platform's line ends.
 vart() {
@@ -61,13 +60,7 @@ eset() {
         cmp -s "$dir/out.txt" "$dir/.vart_eredmeny" ||
             hibak+=("out.txt $(od -c "$dir/out.txt" 2>&1 | head -8), expected $(od -c "$dir/.vart_eredmeny" | head -8)")
     fi
-    if [ ${#hibak[@]} -eq 0 ]; then
-        atment=$((atment + 1))
-    else
-        elbukott=$((elbukott + 1))
-        echo "FAIL $nev"
-        printf '  %s\n' "${hibak[@]}"
-    fi
+    rogzit "$nev" ${hibak[@]+"${hibak[@]}"}
 }
 
 kesz='Algoritmus lefutott.Eredmeny a(z) out.txt fajlban.'
@@ -128,5 +121,4 @@ for pelda in ket_sema:vesztesegmentes dolgozo_projekt:vesztesegmentes \
     ELOTTE="cp '$peldak/$nev.txt' in.txt" eset "pelda_$nev" - 0 "$kesz" "$szoveg\n\n${pelda#*:}"
 done
 
-echo "$atment passed, $elbukott failed"
-[ $elbukott -eq 0 ]
+osszegez
