@@ -56,9 +56,11 @@ inline std::string General(int n, int d, int m, std::uint32_t mag = 1) {
     }
     s += '\n';
     for (int k = 0; k < d; ++k) {
-        for (int a = Egesz(1, 3); a > 0; --a) s += abc[static_cast<size_t>(Egesz(0, hasznalhato - 1))];
+        for (int a = Egesz(1, 3); a > 0; --a)
+            s += abc[static_cast<size_t>(Egesz(0, hasznalhato - 1))];
         s += "->";
-        for (int a = Egesz(1, 2); a > 0; --a) s += abc[static_cast<size_t>(Egesz(0, hasznalhato - 1))];
+        for (int a = Egesz(1, 2); a > 0; --a)
+            s += abc[static_cast<size_t>(Egesz(0, hasznalhato - 1))];
         s += '\n';
     }
     return s;

@@ -75,9 +75,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* adat, size_t meret) {
         std::ifstream f(ki, std::ios::binary);
         const std::string eredmeny((std::istreambuf_iterator<char>(f)),
                                    std::istreambuf_iterator<char>());
-        const std::string itelet =
-            referencia::Vesztesegmentes(VesztesVizsgalo::Tablazat(v)) ? "vesztesegmentes"
-                                                                     : "nem vesztesegmentes";
+        const std::string itelet = referencia::Vesztesegmentes(VesztesVizsgalo::Tablazat(v))
+                                       ? "vesztesegmentes"
+                                       : "nem vesztesegmentes";
         Elvart(eredmeny == Szovegkent(tartalom) + "\n\n" + itelet,
                "result file is not the input text plus the verdict");
         Elvart(elfogo.Kimenet().empty(), "a message on a successful run");

@@ -24,7 +24,8 @@ int main(int argc, char* argv[]) {
     }
     for (const auto& f : fajlok) {
         std::ifstream be(f, std::ios::binary);
-        const std::string adat((std::istreambuf_iterator<char>(be)), std::istreambuf_iterator<char>());
+        const std::string adat((std::istreambuf_iterator<char>(be)),
+                               std::istreambuf_iterator<char>());
         LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(adat.data()), adat.size());
     }
     std::printf("%zu passed, 0 failed\n", fajlok.size());

@@ -17,7 +17,7 @@ class lista {
     typename std::list<T>::const_iterator it;
     typename std::list<T>::const_iterator it2;
 
-public:
+  public:
     lista() = default;
     // The cursor refers into this list's own nodes, so a copy could not
     // carry it over; nothing in the program copies a list.

@@ -37,7 +37,7 @@ class matrix {
         v = uj;
     }
 
-public:
+  public:
     matrix(int i, int j) : v(new T[Darab(i, j)]) {
         x = i;
         y = j;

@@ -76,7 +76,7 @@ namespace vesztes_reszletek {
 // the larger code. The codes held by two or more rows are listed per column,
 // since only their rows can agree with another row in that column.
 class Osztalyok {
-public:
+  public:
     explicit Osztalyok(matrix<int>& t)
         : n_(static_cast<size_t>(t.rows())),
           m_(static_cast<size_t>(t.cols())),
@@ -145,8 +145,8 @@ public:
     // code of the sparsest column none of whose rows changed in any of the
     // columns bal since then is left out, because its rows agreed in the
     // same way then.
-    void Csoportok(const std::vector<int>& bal, long long ota,
-                   std::vector<int>& sorok, std::vector<std::pair<size_t, size_t>>& csoportok) {
+    void Csoportok(const std::vector<int>& bal, long long ota, std::vector<int>& sorok,
+                   std::vector<std::pair<size_t, size_t>>& csoportok) {
         sorok.clear();
         csoportok.clear();
         if (bal.empty()) {
@@ -178,7 +178,7 @@ public:
             if (h != h1) Finomit(h, sorok, csoportok);
     }
 
-private:
+  private:
     // Position of column l, row d in the per-row arrays.
     size_t Sor(int l, int d) const { return static_cast<size_t>(l) * n_ + static_cast<size_t>(d); }
     // Position of column l, code c in the per-code arrays.
@@ -220,14 +220,15 @@ private:
 
     size_t n_;
     size_t m_;
-    std::vector<int> fej_;    // column l, code c: first row, or -1
-    std::vector<int> meret_;  // column l, code c: number of rows
-    std::vector<int> kov_;    // column l, row d: next row of the same code, or -1
+    std::vector<int> fej_;                  // column l, code c: first row, or -1
+    std::vector<int> meret_;                // column l, code c: number of rows
+    std::vector<int> kov_;                  // column l, row d: next row of the same code, or -1
     std::vector<std::vector<int>> tobbes_;  // column l: codes once held by two or more rows
     std::vector<int> tobbes_sorok_;         // column l: rows whose code is held by another row too
     std::vector<long long> valtozas_;
-    std::vector<long long> mozdult_;  // column l, row d: the change count when its code last changed
-    std::vector<int> kod_;            // column l, row d: the code
+    std::vector<long long>
+        mozdult_;           // column l, row d: the change count when its code last changed
+    std::vector<int> kod_;  // column l, row d: the code
     long long ido_ = 0;
     // Scratch space of Finomit, kept between calls; szamlalo_ is all zeros between them.
     std::vector<size_t> szamlalo_;
@@ -259,7 +260,7 @@ class Vesztes {
     lista<fuggoseg*> fugg;
 
     std::array<int, 256> oszlop{};  // each byte's tableau column; -1 if no attribute
-    int menetek = 0;                 // chase passes, the last (unchanging) one included
+    int menetek = 0;                // chase passes, the last (unchanging) one included
 
     void Beolvas();
     void Tablazat();
@@ -273,7 +274,7 @@ class Vesztes {
     // Read-only access for the unit tests.
     friend class VesztesVizsgalo;
 
-public:
+  public:
     explicit Vesztes(std::string nev);
     ~Vesztes();
     Vesztes(const Vesztes&) = delete;
@@ -472,7 +473,7 @@ inline void Vesztes::VesztesegetKeres() {
     auto munka = std::make_unique<matrix<int>>(*ma);
     matrix<int>* s = munka.get();
     Osztalyok o(*s);
-    std::vector<int> sorok;       // candidate rows, group after group
+    std::vector<int> sorok;                            // candidate rows, group after group
     std::vector<std::pair<size_t, size_t>> csoportok;  // [start, end) of each group in sorok
     menetek = 0;
     long long kezdet = 0;

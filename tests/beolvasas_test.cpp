@@ -11,9 +11,9 @@ namespace {
 struct BeolvasasEset {
     const char* nev;
     std::string be;
-    const char* semak;        // joined with '|'
+    const char* semak;  // joined with '|'
     const char* univerzum;
-    const char* fuggosegek;   // "x>y" joined with '|'
+    const char* fuggosegek;  // "x>y" joined with '|'
 };
 
 std::string Crlf(const std::string& s) {
@@ -23,7 +23,7 @@ std::string Crlf(const std::string& s) {
 }
 
 class Beolvasas : public ::testing::TestWithParam<BeolvasasEset> {
-protected:
+  protected:
     void Ellenoriz(const std::string& tartalom) {
         IdeiglenesFajl f(tartalom);
         Vesztes v(f.Ut());
@@ -58,7 +58,13 @@ INSTANTIATE_TEST_SUITE_P(
         BeolvasasEset{"ExtraUresFuggoseg", "AB\n\n\nA->B\n", "AB", "AB", ">|A>B|>"},
         BeolvasasEset{"KetSorvegCsak", "\n\n", "", "", ">"},
         BeolvasasEset{"MaganyosCRAttributum", "A\rB\n\n", "A\rB", "\rAB", ">"},
-        BeolvasasEset{"NyolcbitesBajt", "\xE9" "A\n\n\xE9->A\n", "\xE9" "A", "\xE9" "A",
+        BeolvasasEset{"NyolcbitesBajt",
+                      "\xE9"
+                      "A\n\n\xE9->A\n",
+                      "\xE9"
+                      "A",
+                      "\xE9"
+                      "A",
                       "\xE9>A|>"}),
     [](const ::testing::TestParamInfo<BeolvasasEset>& i) { return std::string(i.param.nev); });
 

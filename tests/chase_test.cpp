@@ -40,9 +40,7 @@ std::string Szovegkent(const std::string& s) {
     return r;
 }
 
-std::string Itelet(const Futas& f) {
-    return f.eredmeny.substr(f.eredmeny.rfind('\n') + 1);
-}
+std::string Itelet(const Futas& f) { return f.eredmeny.substr(f.eredmeny.rfind('\n') + 1); }
 
 struct ChaseEset {
     const char* nev;
@@ -67,30 +65,50 @@ const char* const kRossz = "nem vesztesegmentes";
 INSTANTIATE_TEST_SUITE_P(
     Esetek, Chase,
     ::testing::Values(
-        ChaseEset{"Tipikus", "A,B\nB,C\n\nB->C\n", {{0, 0, 1}, {2, 0, 0}}, {{0, 0, 0}, {2, 0, 0}}, kJo},
-        ChaseEset{"NemEgyezoBalOldal", "A,B\nB,C\n\nA->C\n", {{0, 0, 1}, {2, 0, 0}},
-                  {{0, 0, 1}, {2, 0, 0}}, kRossz},
+        ChaseEset{
+            "Tipikus", "A,B\nB,C\n\nB->C\n", {{0, 0, 1}, {2, 0, 0}}, {{0, 0, 0}, {2, 0, 0}}, kJo},
+        ChaseEset{"NemEgyezoBalOldal",
+                  "A,B\nB,C\n\nA->C\n",
+                  {{0, 0, 1}, {2, 0, 0}},
+                  {{0, 0, 1}, {2, 0, 0}},
+                  kRossz},
         ChaseEset{"TeljesSema", "ABC\nA\n\n", {{0, 0, 0}, {0, 2, 2}}, {{0, 0, 0}, {0, 2, 2}}, kJo},
         // Rows 1 and 2 agree on B: column E's 2 and 3 become 2; then rows 0
         // and 1 agree on A: 1 and 2 become 1, row 2 included.
-        ChaseEset{"LancoltCsere", "A,C\nA,B\nB,D\nE\n\nB->E\nA->E\n",
+        ChaseEset{"LancoltCsere",
+                  "A,C\nA,B\nB,D\nE\n\nB->E\nA->E\n",
                   {{0, 1, 0, 1, 1}, {0, 0, 2, 2, 2}, {3, 0, 3, 0, 3}, {4, 4, 4, 4, 0}},
-                  {{0, 1, 0, 1, 1}, {0, 0, 2, 2, 1}, {3, 0, 3, 0, 1}, {4, 4, 4, 4, 0}}, kRossz},
+                  {{0, 1, 0, 1, 1}, {0, 0, 2, 2, 1}, {3, 0, 3, 0, 1}, {4, 4, 4, 4, 0}},
+                  kRossz},
         // C->D fires only in the second pass, after A->C made rows 0 and 1 agree on C.
-        ChaseEset{"MasodikMenet", "A,B\nA,C\nB,D\n\nC->D\nA->C\n",
+        ChaseEset{"MasodikMenet",
+                  "A,B\nA,C\nB,D\n\nC->D\nA->C\n",
                   {{0, 0, 1, 1}, {0, 2, 0, 2}, {3, 0, 3, 0}},
-                  {{0, 0, 0, 1}, {0, 2, 0, 1}, {3, 0, 3, 0}}, kRossz},
+                  {{0, 0, 0, 1}, {0, 2, 0, 1}, {3, 0, 3, 0}},
+                  kRossz},
         ChaseEset{"EgySema", "AB\n\nA->B\n", {{0, 0}}, {{0, 0}}, kJo},
         ChaseEset{"EgySemaHianyzoOszloppal", "A\n\n", {{0}}, {{0}}, kJo},
         ChaseEset{"NincsOszlop", "\n\n", {{}}, {{}}, kJo},
-        ChaseEset{"UresBalOldalMindenSortEgyesit", "A,B\nC\n\n->A,B\n", {{0, 0, 1}, {2, 2, 0}},
-                  {{0, 0, 1}, {0, 0, 0}}, kJo},
-        ChaseEset{"UresJobbOldalSemmit", "A,B\nA,C\n\nA->\n", {{0, 0, 1}, {0, 2, 0}},
-                  {{0, 0, 1}, {0, 2, 0}}, kRossz},
-        ChaseEset{"UtolsoSorvegNelkul", "A,B\nA,C\n\nA->B", {{0, 0, 1}, {0, 2, 0}},
-                  {{0, 0, 1}, {0, 0, 0}}, kJo},
-        ChaseEset{"CRLFSorvegek", "A,B\r\nA,C\r\n\r\nA->B\r\n", {{0, 0, 1}, {0, 2, 0}},
-                  {{0, 0, 1}, {0, 0, 0}}, kJo}),
+        ChaseEset{"UresBalOldalMindenSortEgyesit",
+                  "A,B\nC\n\n->A,B\n",
+                  {{0, 0, 1}, {2, 2, 0}},
+                  {{0, 0, 1}, {0, 0, 0}},
+                  kJo},
+        ChaseEset{"UresJobbOldalSemmit",
+                  "A,B\nA,C\n\nA->\n",
+                  {{0, 0, 1}, {0, 2, 0}},
+                  {{0, 0, 1}, {0, 2, 0}},
+                  kRossz},
+        ChaseEset{"UtolsoSorvegNelkul",
+                  "A,B\nA,C\n\nA->B",
+                  {{0, 0, 1}, {0, 2, 0}},
+                  {{0, 0, 1}, {0, 0, 0}},
+                  kJo},
+        ChaseEset{"CRLFSorvegek",
+                  "A,B\r\nA,C\r\n\r\nA->B\r\n",
+                  {{0, 0, 1}, {0, 2, 0}},
+                  {{0, 0, 1}, {0, 0, 0}},
+                  kJo}),
     [](const ::testing::TestParamInfo<ChaseEset>& i) { return std::string(i.param.nev); });
 
 // Decompositions from database textbooks, with their published verdicts.
@@ -213,7 +231,7 @@ TEST(ChasePeldak, EgyezikAReferenciaval) {
 
 // Result file failures: each ends the run with its own text and status 1.
 class EredmenyHiba : public ::testing::Test {
-protected:
+  protected:
     // Runs EredmenytKiir with the given names and returns the console text.
     std::string Kiir(Vesztes& v, const std::string& bemenet, const std::string& ki) {
         KilepesElfogo elfogo;

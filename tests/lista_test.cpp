@@ -68,12 +68,12 @@ TEST_P(ListaRendezes, ElojelesKarakterSorrend) {
     EXPECT_EQ(Bejar(l), GetParam().vart);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Esetek, ListaRendezes,
-    ::testing::Values(RendezesEset{"", ""}, RendezesEset{"C", "C"}, RendezesEset{"CAB", "ABC"},
-                      RendezesEset{"bBa", "Bab"}, RendezesEset{"B,A", ",AB"},
-                      // Bytes 0x80-0xFF are negative as signed characters.
-                      RendezesEset{"A\xE9\x80 ", std::string("\x80\xE9 A")}));
+INSTANTIATE_TEST_SUITE_P(Esetek, ListaRendezes,
+                         ::testing::Values(RendezesEset{"", ""}, RendezesEset{"C", "C"},
+                                           RendezesEset{"CAB", "ABC"}, RendezesEset{"bBa", "Bab"},
+                                           RendezesEset{"B,A", ",AB"},
+                                           // Bytes 0x80-0xFF are negative as signed characters.
+                                           RendezesEset{"A\xE9\x80 ", std::string("\x80\xE9 A")}));
 
 TEST(ListaMutatok, ANemBirtokoltObjektumokMegmaradnak) {
     int a = 1, b = 2;

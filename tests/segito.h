@@ -4,8 +4,8 @@
 #include <atomic>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <iostream>
+#include <iterator>
 #include <random>
 #include <sstream>
 #include <string>
@@ -17,7 +17,7 @@
 
 // Read access to the analyser's lists for the unit tests.
 class VesztesVizsgalo {
-public:
+  public:
     static std::string Szoveg(const cLista& l) {
         std::string s;
         for (int i = 0; i < l.Meret(); ++i) s += l(i);
@@ -43,7 +43,8 @@ public:
     static std::vector<std::vector<int>> Tablazat(const Vesztes& v) {
         std::vector<std::vector<int>> t(static_cast<size_t>(v.ma->rows()));
         for (int i = 0; i < v.ma->rows(); ++i)
-            for (int j = 0; j < v.ma->cols(); ++j) t[static_cast<size_t>(i)].push_back((*v.ma)(i, j));
+            for (int j = 0; j < v.ma->cols(); ++j)
+                t[static_cast<size_t>(i)].push_back((*v.ma)(i, j));
         return t;
     }
     // Dependencies as "x>y", joined with '|'.
@@ -57,7 +58,7 @@ public:
 
 // A file in the test's own temporary folder, removed with the object.
 class IdeiglenesFajl {
-public:
+  public:
     explicit IdeiglenesFajl(const std::string& tartalom) {
         // Test processes run in parallel: a random prefix keeps their files apart.
         static const unsigned elotag = std::random_device{}();
@@ -80,7 +81,7 @@ public:
         return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
     }
 
-private:
+  private:
     std::string utvonal_;
 };
 
@@ -92,7 +93,7 @@ struct Kilepett {
 // Turns the program's end of process into a Kilepett exception, captures
 // standard output and gives the waits an empty standard input.
 class KilepesElfogo {
-public:
+  public:
     KilepesElfogo()
         : regi_kilepes_(Kilepes),
           regi_ki_(std::cout.rdbuf(kimenet_.rdbuf())),
@@ -109,7 +110,7 @@ public:
     KilepesElfogo& operator=(const KilepesElfogo&) = delete;
     std::string Kimenet() const { return kimenet_.str(); }
 
-private:
+  private:
     void (*regi_kilepes_)(int);
     std::ostringstream kimenet_;
     std::istringstream bemenet_;
