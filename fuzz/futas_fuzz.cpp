@@ -43,13 +43,6 @@ void Elvart(bool feltetel, const char* mi) {
     }
 }
 
-std::string Szovegkent(const std::string& s) {
-    std::string r;
-    for (size_t k = 0; k < s.size(); ++k)
-        if (!(s[k] == '\r' && k + 1 < s.size() && s[k + 1] == '\n')) r += s[k];
-    return r;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* adat, size_t meret) {
@@ -72,9 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* adat, size_t meret) {
             Elvart(VesztesVizsgalo::Tablazat(v) == referencia::Chase(bem),
                    "final tableau differs from the reference chase");
         v.EredmenytKiir(be, ki);
-        std::ifstream f(ki, std::ios::binary);
-        const std::string eredmeny((std::istreambuf_iterator<char>(f)),
-                                   std::istreambuf_iterator<char>());
+        const std::string eredmeny = FajlTartalom(ki);
         const std::string itelet = referencia::Vesztesegmentes(VesztesVizsgalo::Tablazat(v))
                                        ? "vesztesegmentes"
                                        : "nem vesztesegmentes";

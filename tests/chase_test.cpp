@@ -32,14 +32,6 @@ Futas Futtat(const std::string& tartalom) {
     return f;
 }
 
-// The input text as the program reads it: CR LF as one line feed.
-std::string Szovegkent(const std::string& s) {
-    std::string r;
-    for (size_t k = 0; k < s.size(); ++k)
-        if (!(s[k] == '\r' && k + 1 < s.size() && s[k + 1] == '\n')) r += s[k];
-    return r;
-}
-
 std::string Itelet(const Futas& f) { return f.eredmeny.substr(f.eredmeny.rfind('\n') + 1); }
 
 struct ChaseEset {

@@ -56,6 +56,20 @@ class VesztesVizsgalo {
     }
 };
 
+// A file's bytes ("" when it does not exist).
+inline std::string FajlTartalom(const std::string& ut) {
+    std::ifstream f(ut, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+}
+
+// The input text as the program reads it: CR LF as one line feed.
+inline std::string Szovegkent(const std::string& s) {
+    std::string r;
+    for (size_t k = 0; k < s.size(); ++k)
+        if (!(s[k] == '\r' && k + 1 < s.size() && s[k + 1] == '\n')) r += s[k];
+    return r;
+}
+
 // A file in the test's own temporary folder, removed with the object.
 class IdeiglenesFajl {
   public:
@@ -76,10 +90,7 @@ class IdeiglenesFajl {
     IdeiglenesFajl& operator=(const IdeiglenesFajl&) = delete;
     const std::string& Ut() const { return utvonal_; }
     // The file's bytes now ("" when it does not exist).
-    std::string Tartalom() const {
-        std::ifstream f(utvonal_, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
-    }
+    std::string Tartalom() const { return FajlTartalom(utvonal_); }
 
   private:
     std::string utvonal_;
