@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Builds and runs the benchmarks: in-process whole runs, the floor of copying
-# the input, the reference chase on the smallest size; then the program
-# itself on each generated file, with its wall time and peak memory.
+# Builds and runs the benchmarks: in-process whole runs on random inputs and
+# on every worst-case family at two sizes, the floor of copying the input,
+# the reference chase on the smallest size; then the program itself on each
+# generated file, with its wall time and peak memory. With REGI=PROGRAM set,
+# that program (an older build) runs on the same files in the same loop, for
+# a side-by-side comparison.
 #   bash bench/futtat.sh [BUILD_DIR]      (default build-bench)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,17 +15,37 @@ cmake --build "$mappa" -j "$(nproc)" --target vesztes general chase_bench >/dev/
 
 munka=$(mktemp -d)
 trap 'rm -rf "$munka"' EXIT
-echo
-echo "whole program (best of 3): schemas x dependencies x attributes, seconds, peak KB"
-for meret in "200 200 60" "2000 2000 255" "8000 2000 255" "5000 5000 255"; do
-    set -- $meret
-    "$mappa/bench/general" "$1" "$2" "$3" "$munka/be.txt"
-    legjobb=""
+# meres LABEL PROGRAM: best of 3 wall times, its peak memory, the verdict.
+meres() {
+    local legjobb="" mp kb
     for _ in 1 2 3; do
-        /usr/bin/time -f "%e %M" -o "$munka/ido" "$mappa/vesztes" "$munka/be.txt" "$munka/ki.txt" \
-            </dev/null >/dev/null
-        read -r mp kb <"$munka/ido"
+        /usr/bin/time -f "%e %M" -o "$munka/ido" timeout 300 "$2" "$munka/be.txt" "$munka/ki.txt" \
+            </dev/null >/dev/null || true
+        read -r mp kb <"$munka/ido" || true
         if [ -z "$legjobb" ] || awk "BEGIN{exit !($mp < ${legjobb%% *})}"; then legjobb="$mp $kb"; fi
     done
-    echo "$1 x $2 x $3: ${legjobb% *} s, ${legjobb#* } KB, $(tail -n 1 "$munka/ki.txt")"
+    printf '  %-5s %6s s %8s KB  %s\n' "$1" "${legjobb% *}" "${legjobb#* }" "$(tail -n 1 "$munka/ki.txt")"
+}
+bemenet() {
+    echo "$*:"
+    meres uj "$mappa/vesztes"
+    if [ -n "${REGI:-}" ]; then
+        cp "$munka/ki.txt" "$munka/uj.txt"
+        meres regi "$REGI"
+        cmp -s "$munka/ki.txt" "$munka/uj.txt" || echo "  RESULT FILES DIFFER"
+    fi
+}
+echo
+echo "whole program (best of 3): seconds, peak KB, verdict"
+for meret in "200 200 60" "5000 5000 255" "20000 20000 255"; do
+    set -- $meret
+    "$mappa/bench/general" "$1" "$2" "$3" "$munka/be.txt"
+    bemenet "$1 x $2 x $3"
+done
+for csalad in nagy_osztaly forditott_lanc szeles_bal ures_bal ismetlodo osszeomlas \
+    attributumonkent_egy; do
+    for n in 5000 20000; do
+        "$mappa/bench/general" "$csalad" "$n" "$munka/be.txt"
+        bemenet "$csalad $n"
+    done
 done

@@ -7,16 +7,14 @@
 #include <string>
 #include <vector>
 
-// Deterministic large inputs: schemas that together cover all m attributes,
-// then random schemas of 2 to 8 attributes up to n schemas in all, an empty
-// line, and d random dependencies with 1 to 3 left and 1 to 2 right
-// attributes. The same arguments always give the same text.
+// Deterministic input files for the benchmark and the differential tests:
+// the same arguments always give the same text.
 namespace generator {
 
 // Bytes usable anywhere, first the readable ones. ',', '-', '>' separate
 // dependency sides and a CR before a line feed would end the line, so those
-// four only appear in the covering schemas, and only where they are read as
-// attributes (m = 255 needs them).
+// four only appear in the covering schemas of General, and only where they
+// are read as attributes (m = 255 needs them).
 inline std::vector<char> Abc() {
     std::vector<char> abc;
     auto Tilos = [](int c) { return c == '\n' || c == ',' || c == '-' || c == '>' || c == '\r'; };
@@ -28,6 +26,9 @@ inline std::vector<char> Abc() {
     return abc;  // 251 bytes
 }
 
+// Random inputs: schemas that together cover all m attributes, then random
+// schemas of 2 to 8 attributes up to n schemas in all, an empty line, and d
+// random dependencies with 1 to 3 left and 1 to 2 right attributes.
 inline std::string General(int n, int d, int m, std::uint32_t mag = 1) {
     std::mt19937 gen(mag);
     auto Egesz = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(gen); };
@@ -62,6 +63,140 @@ inline std::string General(int n, int d, int m, std::uint32_t mag = 1) {
         for (int a = Egesz(1, 2); a > 0; --a)
             s += abc[static_cast<size_t>(Egesz(0, hasznalhato - 1))];
         s += '\n';
+    }
+    return s;
+}
+
+// Inputs built to hurt a chase, each sized by its number of schemas n (the
+// one-schema-per-attribute family by its number of dependencies). Each
+// yields a valid input for every n >= 1.
+enum class Csalad {
+    NagyOsztaly,     // a huge class keeps absorbing small classes of smaller codes
+    ForditottLanc,   // a dependency chain listed last step first
+    SzelesBal,       // left sides of 10 to 14 attributes over wide schemas
+    UresBal,         // half the dependencies have an empty left side
+    Ismetlodo,       // n copies of eight schemas
+    Osszeomlas,      // every row ends in one class in every column
+    AttributumonkentEgy,  // 251 one-attribute schemas, n dependencies
+};
+
+struct CsaladNev {
+    Csalad csalad;
+    const char* nev;
+};
+
+inline const std::vector<CsaladNev>& Csaladok() {
+    static const std::vector<CsaladNev> c = {
+        {Csalad::NagyOsztaly, "nagy_osztaly"},
+        {Csalad::ForditottLanc, "forditott_lanc"},
+        {Csalad::SzelesBal, "szeles_bal"},
+        {Csalad::UresBal, "ures_bal"},
+        {Csalad::Ismetlodo, "ismetlodo"},
+        {Csalad::Osszeomlas, "osszeomlas"},
+        {Csalad::AttributumonkentEgy, "attributumonkent_egy"},
+    };
+    return c;
+}
+
+inline std::string Rossz(Csalad cs, int n, std::uint32_t mag = 1) {
+    std::mt19937 gen(mag);
+    auto Egesz = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(gen); };
+    const std::vector<char> abc = Abc();
+    auto Attr = [&](int k) { return abc[static_cast<size_t>(k)]; };
+    // k distinct random attributes of the first u.
+    auto Valogat = [&](int k, int u) {
+        std::vector<int> v(static_cast<size_t>(u));
+        for (int i = 0; i < u; ++i) v[static_cast<size_t>(i)] = i;
+        std::shuffle(v.begin(), v.end(), gen);
+        std::string s;
+        for (int i = 0; i < k; ++i) s += Attr(v[static_cast<size_t>(i)]);
+        return s;
+    };
+    std::string s;
+    auto Sor = [&](const std::string& sor) { s += sor + '\n'; };
+    switch (cs) {
+        case Csalad::NagyOsztaly: {
+            // Rows 0..p-1 hold one attribute Q_i each, and so does the first
+            // row of the big class: every Q_i -> B_j merges row i's small code
+            // into the big class, smallest code last. A alone starts the class.
+            const int p = std::min(200, std::max(1, n / 2));
+            const int b = 20;
+            const char a = Attr(0);
+            auto Q = [&](int i) { return Attr(1 + i); };
+            auto B = [&](int j) { return Attr(1 + p + j); };
+            for (int i = 0; i < p; ++i) Sor(std::string(1, Q(i)));
+            std::string elso(1, a);
+            for (int i = 0; i < p; ++i) elso += Q(i);
+            Sor(elso);
+            for (int r = p + 1; r < n; ++r) Sor(std::string(1, a) + Attr(Egesz(1, p)));
+            std::string bk;
+            for (int j = 0; j < b; ++j) bk += B(j);
+            Sor(bk);
+            s += '\n';
+            for (int j = 0; j < b; ++j) {
+                Sor(std::string(1, a) + "->" + B(j));
+                for (int i = p - 1; i >= 0; --i) Sor(std::string(1, Q(i)) + "->" + B(j));
+            }
+            break;
+        }
+        case Csalad::ForditottLanc: {
+            // Row 0 has every attribute; every other row has A_0 and one more.
+            // A_0 -> A_1, A_1 -> A_2, ... listed from the end.
+            const int l = 250;
+            std::string mind;
+            for (int i = 0; i <= l; ++i) mind += Attr(i);
+            Sor(mind);
+            for (int r = 1; r < n; ++r) Sor(std::string(1, Attr(0)) + Attr(Egesz(1, l)));
+            s += '\n';
+            for (int i = l - 1; i >= 0; --i) Sor(std::string(1, Attr(i)) + "->" + Attr(i + 1));
+            break;
+        }
+        case Csalad::SzelesBal: {
+            const int u = 32;
+            for (int r = 0; r < n; ++r) Sor(Valogat(Egesz(20, 30), u));
+            s += '\n';
+            for (int k = 0; k < n; ++k) Sor(Valogat(Egesz(10, 14), u) + "->" + Valogat(Egesz(1, 3), u));
+            break;
+        }
+        case Csalad::UresBal: {
+            for (int r = 0; r < n; ++r) Sor(Valogat(Egesz(2, 8), 251));
+            s += '\n';
+            for (int k = 0; k < n; ++k)
+                Sor((k % 2 == 0 ? std::string() : Valogat(Egesz(1, 3), 251)) + "->" +
+                    Valogat(Egesz(1, 2), 251));
+            break;
+        }
+        case Csalad::Ismetlodo: {
+            const int u = 40;
+            // The eight schemas cover the u attributes, five each, the rest random.
+            std::vector<std::string> minta;
+            for (int i = 0; i < 8; ++i) {
+                std::string sema;
+                for (int k = 0; k < 5; ++k) sema += Attr(i * 5 + k);
+                minta.push_back(sema + Valogat(5, u));
+            }
+            for (int r = 0; r < n; ++r) Sor(minta[static_cast<size_t>(r % 8)]);
+            s += '\n';
+            for (int k = 0; k < n; ++k) Sor(Valogat(Egesz(1, 3), u) + "->" + Valogat(Egesz(1, 2), u));
+            break;
+        }
+        case Csalad::Osszeomlas: {
+            // Every row has K; K -> every attribute, then random dependencies.
+            for (int r = 0; r < n; ++r) Sor(std::string(1, Attr(0)) + Valogat(Egesz(1, 7), 251));
+            s += '\n';
+            std::string mind;
+            for (int i = 1; i < 251; ++i) mind += Attr(i);
+            Sor(std::string(1, Attr(0)) + "->" + mind);
+            for (int k = 1; k < n; ++k)
+                Sor(Valogat(Egesz(1, 3), 251) + "->" + Valogat(Egesz(1, 2), 251));
+            break;
+        }
+        case Csalad::AttributumonkentEgy: {
+            for (int i = 0; i < 251; ++i) Sor(std::string(1, Attr(i)));
+            s += '\n';
+            for (int k = 0; k < n; ++k) Sor(std::string(1, Attr(Egesz(0, 250))) + "->" + Attr(Egesz(0, 250)));
+            break;
+        }
     }
     return s;
 }

@@ -8,6 +8,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <map>
+#include <climits>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <system_error>
@@ -69,176 +72,6 @@ inline bool Megnyit(std::ifstream& f, const std::string& nev) {
     return f.is_open();
 }
 
-namespace vesztes_reszletek {
-
-// The rows of every tableau column grouped by their code, kept in step with
-// the tableau while the chase merges codes. Merging touches only the rows of
-// the larger code. The codes held by two or more rows are listed per column,
-// since only their rows can agree with another row in that column.
-class Osztalyok {
-  public:
-    explicit Osztalyok(matrix<int>& t)
-        : n_(static_cast<size_t>(t.rows())),
-          m_(static_cast<size_t>(t.cols())),
-          fej_(m_ * (n_ + 1), -1),
-          meret_(m_ * (n_ + 1), 0),
-          kov_(m_ * n_, -1),
-          tobbes_(m_),
-          tobbes_sorok_(m_, 0),
-          valtozas_(m_, 0),
-          mozdult_(m_ * n_, 0),
-          kod_(m_ * n_, 0) {
-        for (int l = 0; l < t.cols(); ++l) {
-            // Walking upwards keeps every class's rows in ascending order.
-            for (int d = t.rows() - 1; d >= 0; --d) {
-                const int c = t(d, l);
-                kod_[Sor(l, d)] = c;
-                kov_[Sor(l, d)] = fej_[Hely(l, c)];
-                fej_[Hely(l, c)] = d;
-                ++meret_[Hely(l, c)];
-            }
-            for (int c = 0; c <= t.rows(); ++c)
-                if (meret_[Hely(l, c)] >= 2) {
-                    tobbes_[static_cast<size_t>(l)].push_back(c);
-                    tobbes_sorok_[static_cast<size_t>(l)] += meret_[Hely(l, c)];
-                }
-        }
-    }
-
-    // In column l, code v gives way to the smaller code u in every row.
-    void Osszevon(matrix<int>& t, int l, int u, int v) {
-        const size_t oszl = static_cast<size_t>(l);
-        ++ido_;
-        int utolso = -1;
-        for (int d = fej_[Hely(l, v)]; d >= 0; d = kov_[Sor(l, d)]) {
-            t(d, l) = u;
-            kod_[Sor(l, d)] = u;
-            mozdult_[Sor(l, d)] = ido_;
-            utolso = d;
-        }
-        kov_[Sor(l, utolso)] = fej_[Hely(l, u)];
-        fej_[Hely(l, u)] = fej_[Hely(l, v)];
-        fej_[Hely(l, v)] = -1;
-        const int mu = meret_[Hely(l, u)];
-        const int mv = meret_[Hely(l, v)];
-        tobbes_sorok_[oszl] += mu + mv - (mu >= 2 ? mu : 0) - (mv >= 2 ? mv : 0);
-        if (mu < 2) tobbes_[oszl].push_back(u);
-        meret_[Hely(l, u)] = mu + mv;
-        meret_[Hely(l, v)] = 0;
-        valtozas_[oszl] = ido_;
-    }
-
-    // The code of row d in column l, the same as the tableau's; kept column
-    // by column, as the chase reads it.
-    int Kod(int l, int d) const { return kod_[Sor(l, d)]; }
-
-    // Counts every merge; a column's entry is the count at its last merge.
-    long long Ido() const { return ido_; }
-    long long Valtozas(int l) const { return valtozas_[static_cast<size_t>(l)]; }
-
-    // The groups of two or more rows that agree on all the columns bal (all
-    // rows when bal is empty), as [start, end) ranges of sorok. The rows of
-    // every listed code of the sparsest column are split by their codes in
-    // the other columns, one column after the other, by counting.
-    //
-    // Only groups that may be new since the change count ota are wanted: a
-    // code of the sparsest column none of whose rows changed in any of the
-    // columns bal since then is left out, because its rows agreed in the
-    // same way then.
-    void Csoportok(const std::vector<int>& bal, long long ota, std::vector<int>& sorok,
-                   std::vector<std::pair<size_t, size_t>>& csoportok) {
-        sorok.clear();
-        csoportok.clear();
-        if (bal.empty()) {
-            for (size_t d = 0; d < n_; ++d) sorok.push_back(static_cast<int>(d));
-            if (n_ >= 2) csoportok.emplace_back(0, n_);
-            return;
-        }
-        const int h1 = *std::min_element(bal.begin(), bal.end(), [&](int a, int b) {
-            return tobbes_sorok_[static_cast<size_t>(a)] < tobbes_sorok_[static_cast<size_t>(b)];
-        });
-        std::vector<int>& kodok = tobbes_[static_cast<size_t>(h1)];
-        size_t marad = 0;  // codes absorbed by smaller ones leave the list here
-        for (int c : kodok) {
-            if (meret_[Hely(h1, c)] < 2) continue;
-            kodok[marad++] = c;
-            const size_t eleje = sorok.size();
-            bool friss = false;
-            for (int d = fej_[Hely(h1, c)]; d >= 0; d = kov_[Sor(h1, d)]) {
-                sorok.push_back(d);
-                for (int h : bal) friss = friss || mozdult_[Sor(h, d)] > ota;
-            }
-            if (friss)
-                csoportok.emplace_back(eleje, sorok.size());
-            else
-                sorok.resize(eleje);
-        }
-        kodok.resize(marad);
-        for (int h : bal)
-            if (h != h1) Finomit(h, sorok, csoportok);
-    }
-
-  private:
-    // Position of column l, row d in the per-row arrays.
-    size_t Sor(int l, int d) const { return static_cast<size_t>(l) * n_ + static_cast<size_t>(d); }
-    // Position of column l, code c in the per-code arrays.
-    size_t Hely(int l, int c) const {
-        return static_cast<size_t>(l) * (n_ + 1) + static_cast<size_t>(c);
-    }
-
-    // Splits every group by the rows' codes in column h; groups of one row are dropped.
-    void Finomit(int h, std::vector<int>& sorok,
-                 std::vector<std::pair<size_t, size_t>>& csoportok) {
-        if (szamlalo_.empty()) szamlalo_.assign(n_ + 1, 0);
-        uj_csoportok_.clear();
-        for (const auto& [eleje, vege] : csoportok) {
-            kodlista_.clear();
-            for (size_t p = eleje; p < vege; ++p) {
-                const int c = Kod(h, sorok[p]);
-                if (szamlalo_[static_cast<size_t>(c)]++ == 0) kodlista_.push_back(c);
-            }
-            if (kodlista_.size() == 1) {
-                szamlalo_[static_cast<size_t>(kodlista_[0])] = 0;
-                uj_csoportok_.emplace_back(eleje, vege);
-                continue;
-            }
-            // Counts become each code's place in the group.
-            size_t hely = eleje;
-            for (int c : kodlista_) {
-                const size_t db = szamlalo_[static_cast<size_t>(c)];
-                if (db >= 2) uj_csoportok_.emplace_back(hely, hely + db);
-                szamlalo_[static_cast<size_t>(c)] = hely;
-                hely += db;
-            }
-            seged_.assign(sorok.begin() + static_cast<std::ptrdiff_t>(eleje),
-                          sorok.begin() + static_cast<std::ptrdiff_t>(vege));
-            for (int d : seged_) sorok[szamlalo_[static_cast<size_t>(Kod(h, d))]++] = d;
-            for (int c : kodlista_) szamlalo_[static_cast<size_t>(c)] = 0;
-        }
-        csoportok.swap(uj_csoportok_);
-    }
-
-    size_t n_;
-    size_t m_;
-    std::vector<int> fej_;                  // column l, code c: first row, or -1
-    std::vector<int> meret_;                // column l, code c: number of rows
-    std::vector<int> kov_;                  // column l, row d: next row of the same code, or -1
-    std::vector<std::vector<int>> tobbes_;  // column l: codes once held by two or more rows
-    std::vector<int> tobbes_sorok_;         // column l: rows whose code is held by another row too
-    std::vector<long long> valtozas_;
-    std::vector<long long>
-        mozdult_;           // column l, row d: the change count when its code last changed
-    std::vector<int> kod_;  // column l, row d: the code
-    long long ido_ = 0;
-    // Scratch space of Finomit, kept between calls; szamlalo_ is all zeros between them.
-    std::vector<size_t> szamlalo_;
-    std::vector<int> kodlista_;
-    std::vector<int> seged_;
-    std::vector<std::pair<size_t, size_t>> uj_csoportok_;
-};
-
-}  // namespace vesztes_reszletek
-
 typedef lista<char> cLista;
 typedef lista<lista<char>*> Lista;
 
@@ -260,7 +93,8 @@ class Vesztes {
     lista<fuggoseg*> fugg;
 
     std::array<int, 256> oszlop{};  // each byte's tableau column; -1 if no attribute
-    int menetek = 0;                // chase passes, the last (unchanging) one included
+    long long osszevonasok = 0;     // chase: class merges made
+    long long probak = 0;           // chase: rows looked up in a dependency's table
 
     void Beolvas();
     void Tablazat();
@@ -268,8 +102,6 @@ class Vesztes {
     int Oszlop(char c) const { return oszlop[static_cast<unsigned char>(c)]; }
     // The distinct columns of a dependency side, ascending.
     std::vector<int> Oszlopok(cLista* oldal) const;
-    void Egyenlosit(int i, int j, matrix<int>*& s, const std::vector<int>& y,
-                    vesztes_reszletek::Osztalyok& o);
 
     // Read-only access for the unit tests.
     friend class VesztesVizsgalo;
@@ -429,71 +261,614 @@ inline std::vector<int> Vesztes::Oszlopok(cLista* oldal) const {
     return o;
 }
 
-// Makes rows i and j agree on the columns y: in each column the larger code
-// gives way to the smaller one everywhere it occurs, so rows equated earlier
-// stay equal.
-inline void Vesztes::Egyenlosit(int i, int j, matrix<int>*& s, const std::vector<int>& y,
-                                vesztes_reszletek::Osztalyok& o) {
-    for (int l : y) {
-        const int a = o.Kod(l, i);
-        const int b = o.Kod(l, j);
-        if (a != b) o.Osszevon(*s, l, std::min(a, b), std::max(a, b));
+namespace vesztes_reszletek {
+
+// The chase run as a closure over classes of rows, in the spirit of
+// congruence closure: work is done where something changed, not in passes.
+//
+// Classes. In every column each row belongs to one class, and the rows of a
+// class hold one symbol there. A cell's class is
+//   - the column's zero class (the distinguished symbol, code 0) when its bit
+//     in nulla_ is set;
+//   - else a pooled class when its bit in the row's tobbes_ mask is set: the
+//     record -id - 1 of tar_, where id is the cell's entry in osztaly_;
+//   - else the singleton class of its row r, code r + 1 (the row's own
+//     symbol), with no storage at all.
+// Id() names a cell's class as one int: 0, the negative id of a pooled
+// class, or r + 1. Only pooled cells' osztaly_ entries are ever written.
+// Invariants:
+//   (O1) A class's code is the smallest initial code among its rows: 0, the
+//        record's kod, or r + 1. This is the code the final tableau shows.
+//   (O2) A pooled record lists its rows in sorok; nothing else lists rows.
+//   (O3) Classes only ever merge. Of two non-zero classes the rows of the
+//        smaller move into the larger; a class meeting the zero class moves
+//        into it. So a row changes class O(log n) times in a column and
+//        joins its zero class at most once.
+//   (O4) kozos_ has a bit for each row whose tobbes_ mask is not empty.
+//
+// Dependency groups. Dependencies with the same left-side columns X form one
+// group whose right side Y is the union of theirs, less X. A row's signature
+// for a group is its class ids in X: two rows agree on X exactly when their
+// signatures are equal. A row with a singleton class in some X column agrees
+// with no other row: it is ineligible. The eligible rows come in two kinds:
+//   - all-zero signature: found by AND-ing the zero bitsets of X. A visit of
+//     the group makes them agree on Y. A group is visited first at the start,
+//     then whenever a row has joined the zero class of one of its X columns
+//     (the column is marked, its groups queued).
+//   (T1) the others, with a pooled class in some X column: the group's table
+//        holds one representative row for each such signature, and nothing
+//        else. Entries are placed by their signature's hash, kept with them:
+//        a signature is erased just before its rows change class.
+//   (T2) Every row of the second kind has been made to agree on Y with its
+//        signature's representative, or a work item will do it. A row is
+//        looked up in a group's table when one of its X classes has changed;
+//        a row with no pooled class at all (kozos_) has no signature of the
+//        second kind, so joining a zero class costs it two bits.
+// When no group is queued, no column is marked and no work item is left,
+// every dependency holds: rows agreeing on some X agree with one
+// representative, so with each other, on Y. Only merges that the plain pass
+// loop also makes are made, and codes follow O1, so the final tableau is the
+// plain loop's.
+//
+// Memory: osztaly_ is the size of the tableau but only pages that hold
+// pooled cells are touched; a bit per cell (nulla_); 32 bytes a row
+// (tobbes_); records and table entries for pooled classes only.
+class Uldozes {
+  public:
+    struct Fuggoseg {
+        std::vector<int> bal;   // left-side columns, ascending, distinct
+        std::vector<int> jobb;  // right-side columns, ascending, distinct
+    };
+
+    // t: the initial tableau (0 or the row's number plus one in every cell).
+    Uldozes(matrix<int>& t, std::vector<Fuggoseg> fuggosegek);
+
+    // Runs the chase to its fixed point and writes the final codes into t.
+    void Futtat(matrix<int>& t);
+
+    long long Osszevonasok() const { return osszevonasok_; }
+    long long Probak() const { return probak_; }
+
+  private:
+    // A set of columns, one bit each.
+    using Maszk = std::array<std::uint64_t, 4>;
+    static bool Bit(const Maszk& mk, int c) {
+        return (mk[static_cast<std::size_t>(c) / 64] >> (static_cast<unsigned>(c) % 64) & 1) != 0;
+    }
+    static void Beallit(Maszk& mk, int c, bool be) {
+        const std::uint64_t bit = std::uint64_t{1} << (static_cast<unsigned>(c) % 64);
+        std::uint64_t& szo = mk[static_cast<std::size_t>(c) / 64];
+        szo = be ? szo | bit : szo & ~bit;
+    }
+    static bool Metszi(const Maszk& a, const Maszk& b) {
+        return ((a[0] & b[0]) | (a[1] & b[1]) | (a[2] & b[2]) | (a[3] & b[3])) != 0;
+    }
+    static bool Ures(const Maszk& a) { return (a[0] | a[1] | a[2] | a[3]) == 0; }
+
+    struct Osztaly {
+        int kod = 0;             // smallest initial code of the rows (O1)
+        std::vector<int> sorok;  // the rows (O2)
+    };
+    struct Bejegyzes {
+        int sor = -1;           // the representative row; -1: empty slot
+        std::uint32_t ujj = 0;  // its signature's hash
+    };
+    struct Csoport {
+        std::vector<int> bal;
+        std::vector<int> jobb;
+        std::vector<Bejegyzes> tabla;  // open addressing, linear probing (T1)
+        std::size_t db = 0;            // entries in tabla
+        std::size_t nullasok = 0;      // rows with the all-zero signature at the last visit
+        bool sorban = false;           // in the queue of groups to visit
+    };
+    // Rows a and b must agree on group g's Y (egyeztet_), or in column g
+    // (kesobb_).
+    struct Munka {
+        int g;
+        int a;
+        int b;
+    };
+
+    std::size_t Cella(int r, int c) const {
+        return static_cast<std::size_t>(r) * m_ + static_cast<std::size_t>(c);
+    }
+    bool Nulla(int r, int c) const {
+        const auto sor = static_cast<std::size_t>(r);
+        return (nulla_[static_cast<std::size_t>(c) * szavak_ + sor / 64] >> (sor % 64) & 1) != 0;
+    }
+    void NullaBe(int r, int c) {
+        const auto sor = static_cast<std::size_t>(r);
+        nulla_[static_cast<std::size_t>(c) * szavak_ + sor / 64] |= std::uint64_t{1} << (sor % 64);
+    }
+    int Id(int r, int c) const {
+        if (Nulla(r, c)) return 0;
+        if (Bit(tobbes_[static_cast<std::size_t>(r)], c)) return osztaly_[Cella(r, c)];
+        return r + 1;
+    }
+    Osztaly& Rekord(int id) { return tar_[static_cast<std::size_t>(-id - 1)]; }
+    int Kod(int id) const { return id >= 0 ? id : tar_[static_cast<std::size_t>(-id - 1)].kod; }
+    std::size_t Meret(int id) { return id > 0 ? 1 : Rekord(id).sorok.size(); }
+    void Jelol(int c);
+
+    // Rows a and b become one class in column c.
+    void Osszevon(int c, int a, int b);
+    // A new, empty pooled class with the given code; returns its id.
+    int UjOsztaly(int kod);
+    // Every row of class honnan moves into class hova (0 or pooled).
+    void Atrak(int c, int honnan, int hova);
+    // Row r leaves class honnan for class hova in column c, keeping T1 and T2
+    // for every group whose left side has c.
+    void Athelyez(int r, int c, int honnan, int hova);
+
+    bool Egyeznek(int a, int b, const std::vector<int>& oszlopok) const;
+    // Whether row r's signature for group gi is of the second kind.
+    bool Tablaba(int gi, int r) const;
+
+    // The group's table, keyed by signature (T1).
+    std::uint32_t Ujjlenyomat(const Csoport& g, int r) const;
+    std::size_t Hely(const Csoport& g, int r, std::uint32_t ujj) const;
+    void Bovit(Csoport& g);
+    bool Torol(Csoport& g, int r);
+    // Row r of the second kind joins its signature's entry, as its
+    // representative or with a work item (T2).
+    void Probal(int gi, int r);
+
+    // The rows with the all-zero signature are made to agree on Y.
+    void Latogat(int gi);
+    void Sorba(int gi);
+    // Carries out egyeztet_; merges of two non-zero classes go to kesobb_.
+    void Egyeztet();
+
+    // Position of the lowest set bit of a non-zero word.
+    static std::size_t AlsoBit(std::uint64_t w) {
+#if defined(__GNUC__) || defined(__clang__)
+        return static_cast<std::size_t>(__builtin_ctzll(w));
+#else
+        std::size_t k = 0;
+        for (; (w & 1) == 0; w >>= 1) ++k;
+        return k;
+#endif
+    }
+    static std::size_t Bitek(std::uint64_t w) {
+        w -= (w >> 1) & 0x5555555555555555ULL;
+        w = (w & 0x3333333333333333ULL) + ((w >> 2) & 0x3333333333333333ULL);
+        w = (w + (w >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+        return static_cast<std::size_t>((w * 0x0101010101010101ULL) >> 56);
+    }
+
+    std::size_t n_;
+    std::size_t m_;
+    std::size_t szavak_;  // 64-bit words of a bitset over the rows
+
+    // row x column, like the tableau; left unset but for pooled cells
+    std::unique_ptr<int[]> osztaly_;
+    // row
+    std::vector<Maszk> tobbes_;         // columns where the row's class is pooled
+    std::vector<std::uint64_t> kozos_;  // bitset of rows with a pooled class (O4)
+    // column x word
+    std::vector<std::uint64_t> nulla_;  // rows of the zero class
+    // column
+    std::vector<std::vector<int>> hasznalo_;  // groups whose left side has the column
+    std::vector<char> jelolt_;                // a row joined the zero class since marking
+    // pooled class
+    std::vector<Osztaly> tar_;
+    std::vector<int> szabad_;  // records free for reuse
+    // group; the masks and entry counts apart, as moves scan them
+    std::vector<Csoport> csoportok_;
+    std::vector<Maszk> bal_maszk_;   // the columns X
+    std::vector<char> van_tabla_;    // the table has an entry
+
+    std::vector<int> sor_;        // groups to visit, first in first out from elol_
+    std::size_t elol_ = 0;
+    std::vector<int> oszlopok_;   // marked columns
+    std::vector<Munka> egyeztet_;
+    std::vector<Munka> kesobb_;
+    std::vector<int> utana_;        // Athelyez: groups to probe once the row has moved
+    std::vector<std::uint64_t> g_;  // Latogat: rows with the all-zero signature
+    long long osszevonasok_ = 0;
+    long long probak_ = 0;
+};
+
+// Groups the dependencies by left side; right-side columns that are on the
+// left already agree and are left out, and a group left with no right side
+// is dropped.
+inline Uldozes::Uldozes(matrix<int>& t, std::vector<Fuggoseg> fuggosegek)
+    : n_(static_cast<std::size_t>(t.rows())),
+      m_(static_cast<std::size_t>(t.cols())),
+      szavak_((n_ + 63) / 64),
+      osztaly_(new int[n_ * m_]),
+      tobbes_(n_, Maszk{}),
+      kozos_(szavak_, 0),
+      nulla_(m_ * szavak_, 0),
+      hasznalo_(m_),
+      jelolt_(m_, 0) {
+    for (int r = 0; r < t.rows(); ++r)
+        for (int c = 0; c < t.cols(); ++c)
+            if (t(r, c) == 0) NullaBe(r, c);
+
+    std::map<std::vector<int>, std::size_t> bal_szerint;
+    for (Fuggoseg& f : fuggosegek) {
+        auto [hol, uj] = bal_szerint.emplace(f.bal, csoportok_.size());
+        if (uj) {
+            csoportok_.emplace_back();
+            csoportok_.back().bal = std::move(f.bal);
+        }
+        std::vector<int>& jobb = csoportok_[hol->second].jobb;
+        jobb.insert(jobb.end(), f.jobb.begin(), f.jobb.end());
+    }
+    std::vector<Csoport> maradt;
+    for (Csoport& g : csoportok_) {
+        std::sort(g.jobb.begin(), g.jobb.end());
+        g.jobb.erase(std::unique(g.jobb.begin(), g.jobb.end()), g.jobb.end());
+        g.jobb.erase(std::remove_if(g.jobb.begin(), g.jobb.end(),
+                                    [&](int c) {
+                                        return std::binary_search(g.bal.begin(), g.bal.end(), c);
+                                    }),
+                     g.jobb.end());
+        if (!g.jobb.empty()) maradt.push_back(std::move(g));
+    }
+    csoportok_.swap(maradt);
+    bal_maszk_.assign(csoportok_.size(), Maszk{});
+    van_tabla_.assign(csoportok_.size(), 0);
+    for (std::size_t gi = 0; gi < csoportok_.size(); ++gi)
+        for (int c : csoportok_[gi].bal) {
+            hasznalo_[static_cast<std::size_t>(c)].push_back(static_cast<int>(gi));
+            Beallit(bal_maszk_[gi], c, true);
+        }
+}
+
+// Zero classes are spread first: a merge of two non-zero classes waits until
+// nothing else is left, since by then its rows have often joined the zero
+// class, and the merge, with the probes it would cost, is void.
+inline void Uldozes::Futtat(matrix<int>& t) {
+    for (std::size_t gi = 0; gi < csoportok_.size(); ++gi) Sorba(static_cast<int>(gi));
+    while (elol_ < sor_.size() || !oszlopok_.empty() || !kesobb_.empty()) {
+        while (elol_ < sor_.size() || !oszlopok_.empty()) {
+            while (elol_ < sor_.size()) {
+                const int gi = sor_[elol_++];
+                csoportok_[static_cast<std::size_t>(gi)].sorban = false;
+                Latogat(gi);
+                Egyeztet();
+            }
+            sor_.clear();
+            elol_ = 0;
+            for (int c : oszlopok_) {
+                jelolt_[static_cast<std::size_t>(c)] = 0;
+                for (int gi : hasznalo_[static_cast<std::size_t>(c)]) Sorba(gi);
+            }
+            oszlopok_.clear();
+        }
+        std::vector<Munka> most;
+        most.swap(kesobb_);
+        for (const Munka& w : most) {
+            Osszevon(w.g, w.a, w.b);
+            Egyeztet();
+        }
+    }
+    for (int r = 0; r < t.rows(); ++r)
+        for (int c = 0; c < t.cols(); ++c) t(r, c) = Kod(Id(r, c));
+}
+
+inline void Uldozes::Sorba(int gi) {
+    Csoport& g = csoportok_[static_cast<std::size_t>(gi)];
+    if (g.sorban) return;
+    g.sorban = true;
+    sor_.push_back(gi);
+}
+
+inline void Uldozes::Jelol(int c) {
+    if (jelolt_[static_cast<std::size_t>(c)]) return;
+    jelolt_[static_cast<std::size_t>(c)] = 1;
+    oszlopok_.push_back(c);
+}
+
+inline void Uldozes::Egyeztet() {
+    while (!egyeztet_.empty()) {
+        const Munka w = egyeztet_.back();
+        egyeztet_.pop_back();
+        for (int c : csoportok_[static_cast<std::size_t>(w.g)].jobb) {
+            const int ia = Id(w.a, c);
+            const int ib = Id(w.b, c);
+            if (ia == ib) continue;
+            if (ia == 0 || ib == 0)
+                Osszevon(c, w.a, w.b);
+            else
+                kesobb_.push_back(Munka{c, w.a, w.b});
+        }
     }
 }
 
-// The chase: passes over the dependencies until a whole pass changes nothing.
-// Codes only ever decrease, so it ends; and since agreeing codes only ever
-// merge and a class keeps its smallest code, the final tableau does not depend
-// on the order of the merges.
+inline bool Uldozes::Egyeznek(int a, int b, const std::vector<int>& oszlopok) const {
+    for (int c : oszlopok)
+        if (Id(a, c) != Id(b, c)) return false;
+    return true;
+}
+
+inline bool Uldozes::Tablaba(int gi, int r) const {
+    const Maszk& tobbes = tobbes_[static_cast<std::size_t>(r)];
+    if (!Metszi(bal_maszk_[static_cast<std::size_t>(gi)], tobbes)) return false;
+    for (int c : csoportok_[static_cast<std::size_t>(gi)].bal)
+        if (!Bit(tobbes, c) && !Nulla(r, c)) return false;
+    return true;
+}
+
+inline void Uldozes::Osszevon(int c, int a, int b) {
+    const int ia = Id(a, c);
+    const int ib = Id(b, c);
+    if (ia == ib) return;
+    ++osszevonasok_;
+    if (ia == 0 || ib == 0) {
+        Atrak(c, ia == 0 ? ib : ia, 0);
+        return;
+    }
+    int kis = ia;
+    int nagy = ib;
+    if (Meret(kis) > Meret(nagy)) std::swap(kis, nagy);
+    if (nagy > 0) {
+        // Two singletons: the larger one's row first moves into a record.
+        const int uj = UjOsztaly(nagy);
+        Atrak(c, nagy, uj);
+        nagy = uj;
+    }
+    Atrak(c, kis, nagy);
+}
+
+inline int Uldozes::UjOsztaly(int kod) {
+    std::size_t hely = 0;
+    if (szabad_.empty()) {
+        // Record ids are negative ints.
+        if (tar_.size() >= static_cast<std::size_t>(INT_MAX)) throw std::bad_alloc();
+        hely = tar_.size();
+        tar_.emplace_back();
+    } else {
+        hely = static_cast<std::size_t>(szabad_.back());
+        szabad_.pop_back();
+    }
+    tar_[hely].kod = kod;
+    return -static_cast<int>(hely) - 1;
+}
+
+inline void Uldozes::Atrak(int c, int honnan, int hova) {
+    const int kod = Kod(honnan);
+    std::vector<int> sorok;
+    if (honnan > 0)
+        sorok.push_back(honnan - 1);
+    else
+        sorok.swap(Rekord(honnan).sorok);
+    for (int r : sorok) Athelyez(r, c, honnan, hova);
+    if (hova < 0) Rekord(hova).kod = std::min(Rekord(hova).kod, kod);
+    if (honnan < 0) szabad_.push_back(-honnan - 1);
+    if (hova == 0) Jelol(c);
+}
+
+inline void Uldozes::Athelyez(int r, int c, int honnan, int hova) {
+    const auto sor = static_cast<std::size_t>(r);
+    Maszk tobbes = tobbes_[sor];
+    Beallit(tobbes, c, hova < 0);
+    const bool kozos_utana = !Ures(tobbes);
+    // Only a row leaving a pooled class can have a table entry to erase, and
+    // only a row with a pooled class afterwards can need one. The rows of a
+    // signature all hold the same class here and all move: the first of them
+    // erases the signature (T1) and probes anew, the others then agree with
+    // it through the old representative (T2).
+    utana_.clear();
+    if (honnan < 0 || kozos_utana) {
+        for (int gi : hasznalo_[static_cast<std::size_t>(c)]) {
+            const auto i = static_cast<std::size_t>(gi);
+            if (honnan < 0 && van_tabla_[i] && Tablaba(gi, r)) {
+                if (Torol(csoportok_[i], r)) {
+                    van_tabla_[i] = csoportok_[i].db != 0;
+                    utana_.push_back(gi);
+                }
+            } else if (kozos_utana && Metszi(bal_maszk_[i], tobbes)) {
+                utana_.push_back(gi);
+            }
+        }
+    }
+    tobbes_[sor] = tobbes;
+    std::uint64_t& k = kozos_[sor / 64];
+    const std::uint64_t bit = std::uint64_t{1} << (sor % 64);
+    k = kozos_utana ? k | bit : k & ~bit;
+    if (hova == 0) {
+        NullaBe(r, c);
+    } else {
+        osztaly_[Cella(r, c)] = hova;
+        Rekord(hova).sorok.push_back(r);
+    }
+    for (int gi : utana_) Probal(gi, r);
+}
+
+inline std::uint32_t Uldozes::Ujjlenyomat(const Csoport& g, int r) const {
+    std::uint64_t h = 0x9E3779B97F4A7C15ULL;
+    for (int c : g.bal) {
+        h ^= static_cast<std::uint32_t>(Id(r, c));
+        h *= 0xFF51AFD7ED558CCDULL;
+        h ^= h >> 33;
+    }
+    return static_cast<std::uint32_t>(h);
+}
+
+// The slot of the entry with row r's signature, or the empty slot where it
+// belongs. The table is never empty here and never more than half full.
+inline std::size_t Uldozes::Hely(const Csoport& g, int r, std::uint32_t ujj) const {
+    const std::size_t maszk = g.tabla.size() - 1;
+    std::size_t i = ujj & maszk;
+    for (; g.tabla[i].sor >= 0; i = (i + 1) & maszk)
+        if (g.tabla[i].ujj == ujj && Egyeznek(g.tabla[i].sor, r, g.bal)) break;
+    return i;
+}
+
+// Entries are distinct: each goes to the first empty slot from its hash.
+inline void Uldozes::Bovit(Csoport& g) {
+    std::vector<Bejegyzes> regi(std::max<std::size_t>(8, g.tabla.size() * 2));
+    regi.swap(g.tabla);
+    const std::size_t maszk = g.tabla.size() - 1;
+    for (const Bejegyzes& e : regi) {
+        if (e.sor < 0) continue;
+        std::size_t i = e.ujj & maszk;
+        while (g.tabla[i].sor >= 0) i = (i + 1) & maszk;
+        g.tabla[i] = e;
+    }
+}
+
+// Erases the entry with row r's signature; false if there is none.
+inline bool Uldozes::Torol(Csoport& g, int r) {
+    const std::size_t maszk = g.tabla.size() - 1;
+    std::size_t i = Hely(g, r, Ujjlenyomat(g, r));
+    if (g.tabla[i].sor < 0) return false;
+    // Backward shift: a later entry of the same run moves into the gap
+    // unless its own slot lies cyclically after the gap.
+    for (std::size_t j = (i + 1) & maszk; g.tabla[j].sor >= 0; j = (j + 1) & maszk) {
+        const std::size_t k = g.tabla[j].ujj & maszk;
+        const bool marad = i <= j ? (i < k && k <= j) : (i < k || k <= j);
+        if (!marad) {
+            g.tabla[i] = g.tabla[j];
+            i = j;
+        }
+    }
+    g.tabla[i] = Bejegyzes{};
+    --g.db;
+    return true;
+}
+
+inline void Uldozes::Probal(int gi, int r) {
+    if (!Tablaba(gi, r)) return;
+    Csoport& g = csoportok_[static_cast<std::size_t>(gi)];
+    ++probak_;
+    if ((g.db + 1) * 2 > g.tabla.size()) Bovit(g);
+    const std::uint32_t ujj = Ujjlenyomat(g, r);
+    const std::size_t i = Hely(g, r, ujj);
+    const int s = g.tabla[i].sor;
+    if (s < 0) {
+        g.tabla[i] = Bejegyzes{r, ujj};
+        ++g.db;
+        van_tabla_[static_cast<std::size_t>(gi)] = 1;
+    } else if (s != r && !Egyeznek(r, s, g.jobb)) {
+        egyeztet_.push_back(Munka{gi, r, s});
+    }
+}
+
+// The all-zero rows only ever grow in number, and merged classes never part:
+// a visit that finds no new one has nothing to do.
+inline void Uldozes::Latogat(int gi) {
+    Csoport& g = csoportok_[static_cast<std::size_t>(gi)];
+    g_.assign(szavak_, ~std::uint64_t{0});
+    if (n_ % 64 != 0) g_.back() = (std::uint64_t{1} << (n_ % 64)) - 1;
+    for (int c : g.bal) {
+        const std::uint64_t* z = &nulla_[static_cast<std::size_t>(c) * szavak_];
+        for (std::size_t w = 0; w < szavak_; ++w) g_[w] &= z[w];
+    }
+    std::size_t db = 0;
+    std::size_t elso = szavak_;
+    for (std::size_t w = 0; w < szavak_; ++w) {
+        db += Bitek(g_[w]);
+        if (elso == szavak_ && g_[w] != 0) elso = w;
+    }
+    if (db == g.nullasok) return;
+    g.nullasok = db;
+    const int s = static_cast<int>(elso * 64 + AlsoBit(g_[elso]));
+    for (int c : g.jobb) {
+        std::uint64_t* z = &nulla_[static_cast<std::size_t>(c) * szavak_];
+        std::uint64_t nullak = 0;  // some all-zero row is in the zero class of c
+        std::uint64_t tobbiek = 0;  // some is not
+        for (std::size_t w = 0; w < szavak_; ++w) {
+            nullak |= g_[w] & z[w];
+            tobbiek |= g_[w] & ~z[w];
+        }
+        if (tobbiek == 0) continue;
+        const bool van_nulla = nullak != 0;
+        if (van_nulla) {
+            // With a zero among them every row joins the zero class: rows
+            // without a pooled class (O4) a whole word at a time.
+            for (std::size_t w = 0; w < szavak_; ++w) {
+                const std::uint64_t uj = g_[w] & ~z[w];
+                const std::uint64_t lassu = uj & kozos_[w];
+                z[w] |= uj & ~lassu;
+                for (std::uint64_t b = lassu; b != 0; b &= b - 1) {
+                    const int r = static_cast<int>(w * 64 + AlsoBit(b));
+                    if (!Nulla(r, c)) Atrak(c, Id(r, c), 0);
+                }
+            }
+            Jelol(c);
+        } else {
+            // Otherwise all join the class of row s.
+            for (std::size_t w = 0; w < szavak_; ++w)
+                for (std::uint64_t b = g_[w]; b != 0; b &= b - 1)
+                    Osszevon(c, s, static_cast<int>(w * 64 + AlsoBit(b)));
+        }
+    }
+}
+
+}  // namespace vesztes_reszletek
+
+// The chase. Its contract is the plain pass loop's: passes over every
+// dependency and every pair of rows, until a pass changes nothing; rows that
+// agree on a left side are made to agree on the right side, the larger code
+// giving way to the smaller one everywhere in the column. Codes only ever
+// merge and a merged class keeps its smallest code, so the final tableau is
+// the least fixed point and does not depend on the order of the merges:
+// Uldozes reaches the same tableau, code for code, doing only the work that
+// changes make necessary.
 //
-// A pass does not try every pair of rows. Rows that agree on a left side share
-// their code in each of its columns, so only rows whose code in the left
-// side's sparsest column is held by two or more rows are candidates; those are
-// grouped by their codes in the other left-side columns. A dependency none of
-// whose left-side columns changed since its last visit is skipped: the rows
-// that agreed then were made to agree on its right side, and merging never
-// separates two rows.
+// Rows of one schema (the same set of attributes) are twins: swapping two of
+// them maps the initial tableau onto itself, and so the final one. In every
+// column twins are therefore either all in one class, which then holds the
+// first of them, or each alone with its own code; and a third twin agrees
+// with another row exactly when the second does. So the chase runs on the
+// first two rows of each schema only, and every later twin takes the second
+// one's code, or its own where the second one is alone.
 inline void Vesztes::VesztesegetKeres() {
-    using vesztes_reszletek::Osztalyok;
-    struct Szabaly {
-        std::vector<int> bal;
-        std::vector<int> jobb;
-        long long latogatva = -1;  // the change counter when last visited; -1: never
-    };
-    std::vector<Szabaly> szabalyok;
+    using vesztes_reszletek::Uldozes;
+    std::vector<Uldozes::Fuggoseg> fuggosegek;
     for (fugg.Begin(); !fugg.End(); fugg.Next()) {
-        Szabaly sz;
-        sz.jobb = Oszlopok(fugg.Current()->y);
+        std::vector<int> jobb = Oszlopok(fugg.Current()->y);
         // A dependency with an empty right side never changes anything.
-        if (sz.jobb.empty()) continue;
-        sz.bal = Oszlopok(fugg.Current()->x);
-        szabalyok.push_back(std::move(sz));
+        if (jobb.empty()) continue;
+        fuggosegek.push_back(Uldozes::Fuggoseg{Oszlopok(fugg.Current()->x), std::move(jobb)});
     }
 
-    auto munka = std::make_unique<matrix<int>>(*ma);
-    matrix<int>* s = munka.get();
-    Osztalyok o(*s);
-    std::vector<int> sorok;                            // candidate rows, group after group
-    std::vector<std::pair<size_t, size_t>> csoportok;  // [start, end) of each group in sorok
-    menetek = 0;
-    long long kezdet = 0;
-    do {
-        ++menetek;
-        kezdet = o.Ido();
-        for (Szabaly& sz : szabalyok) {
-            if (sz.latogatva >= 0 && std::all_of(sz.bal.begin(), sz.bal.end(), [&](int h) {
-                    return o.Valtozas(h) <= sz.latogatva;
-                }))
-                continue;
-            const long long elozo = sz.latogatva;
-            sz.latogatva = o.Ido();
-            o.Csoportok(sz.bal, elozo, sorok, csoportok);
-            for (const auto& [eleje, vege] : csoportok)
-                for (size_t k = eleje + 1; k < vege; ++k)
-                    Egyenlosit(sorok[eleje], sorok[k], s, sz.jobb, o);
-        }
-    } while (o.Ido() != kezdet);
-    *ma = *s;
+    const int n = ma->rows();
+    const int m = ma->cols();
+    std::map<std::array<std::uint64_t, 4>, std::pair<int, int>> semak;  // occurrences, second
+    std::vector<int> megtartott;                // the rows chased, ascending
+    std::vector<std::pair<int, int>> tovabbi;  // a later twin, the second one's place
+    for (int r = 0; r < n; ++r) {
+        std::array<std::uint64_t, 4> sema{};
+        for (int c = 0; c < m; ++c)
+            if ((*ma)(r, c) == 0)
+                sema[static_cast<std::size_t>(c) / 64] |= std::uint64_t{1}
+                                                          << (static_cast<unsigned>(c) % 64);
+        auto& [db, masodik] = semak[sema];
+        if (db == 1) masodik = static_cast<int>(megtartott.size());
+        if (db < 2)
+            megtartott.push_back(r);
+        else
+            tovabbi.emplace_back(r, masodik);
+        ++db;
+    }
+    if (tovabbi.empty()) {
+        Uldozes u(*ma, std::move(fuggosegek));
+        u.Futtat(*ma);
+        osszevonasok = u.Osszevonasok();
+        probak = u.Probak();
+        return;
+    }
+
+    const int k = static_cast<int>(megtartott.size());
+    matrix<int> kicsi(k, m);
+    for (int j = 0; j < k; ++j)
+        for (int c = 0; c < m; ++c)
+            kicsi(j, c) = (*ma)(megtartott[static_cast<std::size_t>(j)], c) == 0 ? 0 : j + 1;
+    Uldozes u(kicsi, std::move(fuggosegek));
+    u.Futtat(kicsi);
+    osszevonasok = u.Osszevonasok();
+    probak = u.Probak();
+    // Codes of the chased rows back to the rows' own numbers; their order is kept.
+    auto Kod = [&](int kod) { return kod == 0 ? 0 : megtartott[static_cast<std::size_t>(kod - 1)] + 1; };
+    for (int j = 0; j < k; ++j)
+        for (int c = 0; c < m; ++c) (*ma)(megtartott[static_cast<std::size_t>(j)], c) = Kod(kicsi(j, c));
+    for (const auto& [r, j] : tovabbi)
+        for (int c = 0; c < m; ++c) (*ma)(r, c) = kicsi(j, c) == j + 1 ? r + 1 : Kod(kicsi(j, c));
 }
 
 // The two names may not name one file: the result file is emptied before the

@@ -38,7 +38,8 @@ class VesztesVizsgalo {
             b.fuggosegek.emplace_back(Szoveg(*v.fugg(i)->x), Szoveg(*v.fugg(i)->y));
         return b;
     }
-    static int Menetek(const Vesztes& v) { return v.menetek; }
+    static long long Osszevonasok(const Vesztes& v) { return v.osszevonasok; }
+    static long long Probak(const Vesztes& v) { return v.probak; }
     // The tableau in ma, row by row.
     static std::vector<std::vector<int>> Tablazat(const Vesztes& v) {
         std::vector<std::vector<int>> t(static_cast<size_t>(v.ma->rows()));
