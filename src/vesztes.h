@@ -449,14 +449,14 @@ class Uldozes {
     std::vector<std::uint64_t> nulla_;  // rows of the zero class
     // column
     std::vector<std::vector<int>> hasznalo_;  // groups whose left side has the column
-    std::vector<char> jelolt_;                // a row joined the zero class since marking
+    std::vector<bool> jelolt_;                // a row joined the zero class since marking
     // pooled class
     std::vector<Osztaly> tar_;
     std::vector<int> szabad_;  // records free for reuse
     // group; the masks and entry counts apart, as moves scan them
     std::vector<Csoport> csoportok_;
     std::vector<Maszk> bal_maszk_;   // the columns X
-    std::vector<char> van_tabla_;    // the table has an entry
+    std::vector<bool> van_tabla_;    // the table has an entry
 
     std::vector<int> sor_;        // groups to visit, first in first out from elol_
     std::size_t elol_ = 0;
@@ -481,7 +481,7 @@ inline Uldozes::Uldozes(matrix<int>& t, std::vector<Fuggoseg> fuggosegek)
       kozos_(szavak_, 0),
       nulla_(m_ * szavak_, 0),
       hasznalo_(m_),
-      jelolt_(m_, 0) {
+      jelolt_(m_, false) {
     for (int r = 0; r < t.rows(); ++r)
         for (int c = 0; c < t.cols(); ++c)
             if (t(r, c) == 0) NullaBe(r, c);
@@ -509,7 +509,7 @@ inline Uldozes::Uldozes(matrix<int>& t, std::vector<Fuggoseg> fuggosegek)
     }
     csoportok_.swap(maradt);
     bal_maszk_.assign(csoportok_.size(), Maszk{});
-    van_tabla_.assign(csoportok_.size(), 0);
+    van_tabla_.assign(csoportok_.size(), false);
     for (std::size_t gi = 0; gi < csoportok_.size(); ++gi)
         for (int c : csoportok_[gi].bal) {
             hasznalo_[static_cast<std::size_t>(c)].push_back(static_cast<int>(gi));
@@ -533,7 +533,7 @@ inline void Uldozes::Futtat(matrix<int>& t) {
             sor_.clear();
             elol_ = 0;
             for (int c : oszlopok_) {
-                jelolt_[static_cast<std::size_t>(c)] = 0;
+                jelolt_[static_cast<std::size_t>(c)] = false;
                 for (int gi : hasznalo_[static_cast<std::size_t>(c)]) Sorba(gi);
             }
             oszlopok_.clear();
@@ -558,7 +558,7 @@ inline void Uldozes::Sorba(int gi) {
 
 inline void Uldozes::Jelol(int c) {
     if (jelolt_[static_cast<std::size_t>(c)]) return;
-    jelolt_[static_cast<std::size_t>(c)] = 1;
+    jelolt_[static_cast<std::size_t>(c)] = true;
     oszlopok_.push_back(c);
 }
 
@@ -742,7 +742,7 @@ inline void Uldozes::Probal(int gi, int r) {
     if (s < 0) {
         g.tabla[i] = Bejegyzes{r, ujj};
         ++g.db;
-        van_tabla_[static_cast<std::size_t>(gi)] = 1;
+        van_tabla_[static_cast<std::size_t>(gi)] = true;
     } else if (s != r && !Egyeznek(r, s, g.jobb)) {
         egyeztet_.push_back(Munka{gi, r, s});
     }
