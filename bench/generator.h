@@ -69,7 +69,8 @@ inline std::string General(int n, int d, int m, std::uint32_t mag = 1) {
 
 // Inputs built to hurt a chase, each sized by its number of schemas n (the
 // one-schema-per-attribute family by its number of dependencies). Each
-// yields a valid input for every n >= 1.
+// yields a valid input for every n >= 1: a first schema covers the
+// attributes the dependencies draw from.
 enum class Csalad {
     NagyOsztaly,     // a huge class keeps absorbing small classes of smaller codes
     ForditottLanc,   // a dependency chain listed last step first
@@ -153,13 +154,15 @@ inline std::string Rossz(Csalad cs, int n, std::uint32_t mag = 1) {
         }
         case Csalad::SzelesBal: {
             const int u = 32;
-            for (int r = 0; r < n; ++r) Sor(Valogat(Egesz(20, 30), u));
+            Sor(Valogat(u, u));
+            for (int r = 1; r < n; ++r) Sor(Valogat(Egesz(20, 30), u));
             s += '\n';
             for (int k = 0; k < n; ++k) Sor(Valogat(Egesz(10, 14), u) + "->" + Valogat(Egesz(1, 3), u));
             break;
         }
         case Csalad::UresBal: {
-            for (int r = 0; r < n; ++r) Sor(Valogat(Egesz(2, 8), 251));
+            Sor(Valogat(251, 251));
+            for (int r = 1; r < n; ++r) Sor(Valogat(Egesz(2, 8), 251));
             s += '\n';
             for (int k = 0; k < n; ++k)
                 Sor((k % 2 == 0 ? std::string() : Valogat(Egesz(1, 3), 251)) + "->" +
@@ -182,7 +185,8 @@ inline std::string Rossz(Csalad cs, int n, std::uint32_t mag = 1) {
         }
         case Csalad::Osszeomlas: {
             // Every row has K; K -> every attribute, then random dependencies.
-            for (int r = 0; r < n; ++r) Sor(std::string(1, Attr(0)) + Valogat(Egesz(1, 7), 251));
+            Sor(Valogat(251, 251));
+            for (int r = 1; r < n; ++r) Sor(std::string(1, Attr(0)) + Valogat(Egesz(1, 7), 251));
             s += '\n';
             std::string mind;
             for (int i = 1; i < 251; ++i) mind += Attr(i);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "generator.h"
 #include "referencia.h"
 #include "segito.h"
 #include "vesztes.h"
@@ -199,11 +200,57 @@ TEST_P(ChaseVeletlen, EgyezikAReferenciaval) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Meretek, ChaseVeletlen,
-                         ::testing::Values(VeletlenMeret{"Kicsi", 1500, 6, 4, 6, 3},
+                         ::testing::Values(VeletlenMeret{"Kicsi", 2000, 6, 4, 6, 3},
                                            VeletlenMeret{"Nagyobb", 400, 30, 5, 25, 3}),
                          [](const ::testing::TestParamInfo<VeletlenMeret>& i) {
                              return std::string(i.param.nev);
                          });
+
+// The benchmark's worst-case families at small sizes, and random inputs
+// where most schemas repeat (the twins the chase folds), against the reference.
+class ChaseRossz : public ::testing::TestWithParam<generator::CsaladNev> {};
+
+TEST_P(ChaseRossz, EgyezikAReferenciaval) {
+    for (int n : {1, 2, 7, 30}) {
+        const std::string szoveg = generator::Rossz(GetParam().csalad, n);
+        IdeiglenesFajl be(szoveg);
+        Vesztes v(be.Ut());
+        v.VesztesegetKeres();
+        ASSERT_EQ(VesztesVizsgalo::Tablazat(v), referencia::Chase(VesztesVizsgalo::Bemenet(v)))
+            << GetParam().nev << " " << n;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Csaladok, ChaseRossz, ::testing::ValuesIn(generator::Csaladok()),
+                         [](const ::testing::TestParamInfo<generator::CsaladNev>& i) {
+                             return std::string(i.param.nev);
+                         });
+
+TEST(ChaseIkrek, EgyezikAReferenciaval) {
+    std::mt19937 gen(20261209);
+    auto Egesz = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(gen); };
+    for (int eset = 0; eset < 600; ++eset) {
+        referencia::Bemenet b;
+        std::vector<std::string> minta;
+        for (int k = Egesz(1, 3); k > 0; --k) {
+            std::string s;
+            for (int a = Egesz(1, 4); a > 0; --a) s += static_cast<char>('A' + Egesz(0, 6));
+            minta.push_back(s);
+        }
+        for (int k = Egesz(1, 12); k > 0; --k)
+            b.semak.push_back(minta[static_cast<size_t>(Egesz(0, static_cast<int>(minta.size()) - 1))]);
+        b.semak.push_back("ABCDEFG"[Egesz(0, 6)] + std::string());
+        const std::string u = referencia::Univerzum(b);
+        for (int k = Egesz(0, 8); k > 0; --k) {
+            std::string x, y;
+            for (int a = Egesz(0, 2); a > 0; --a) x += u[static_cast<size_t>(Egesz(0, static_cast<int>(u.size()) - 1))];
+            for (int a = Egesz(1, 2); a > 0; --a) y += u[static_cast<size_t>(Egesz(0, static_cast<int>(u.size()) - 1))];
+            b.fuggosegek.emplace_back(x, y);
+        }
+        const Futas f = Futtat(referencia::Szoveg(b));
+        ASSERT_EQ(f.vegso, referencia::Chase(b)) << referencia::Szoveg(b);
+    }
+}
 
 // The bundled examples, tableau for tableau against the reference.
 TEST(ChasePeldak, EgyezikAReferenciaval) {
