@@ -170,15 +170,17 @@ inline std::string Rossz(Csalad cs, int n, std::uint32_t mag = 1) {
             break;
         }
         case Csalad::Ismetlodo: {
-            const int u = 40;
-            // The eight schemas cover the u attributes, five each, the rest random.
+            // Eight schemas (fewer when n is smaller) cover the u attributes,
+            // five each, the rest random.
+            const int db = std::min(8, n);
+            const int u = 5 * db;
             std::vector<std::string> minta;
-            for (int i = 0; i < 8; ++i) {
+            for (int i = 0; i < db; ++i) {
                 std::string sema;
                 for (int k = 0; k < 5; ++k) sema += Attr(i * 5 + k);
                 minta.push_back(sema + Valogat(5, u));
             }
-            for (int r = 0; r < n; ++r) Sor(minta[static_cast<size_t>(r % 8)]);
+            for (int r = 0; r < n; ++r) Sor(minta[static_cast<size_t>(r % db)]);
             s += '\n';
             for (int k = 0; k < n; ++k) Sor(Valogat(Egesz(1, 3), u) + "->" + Valogat(Egesz(1, 2), u));
             break;
