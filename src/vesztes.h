@@ -262,7 +262,6 @@ inline std::vector<int> Vesztes::Oszlopok(cLista* oldal) const {
 }
 
 namespace vesztes_reszletek {
-
 // The chase run as a closure over classes of rows, in the spirit of
 // congruence closure: work is done where something changed, not in passes.
 //
@@ -293,8 +292,9 @@ namespace vesztes_reszletek {
 // with no other row: it is ineligible. The eligible rows come in two kinds:
 //   - all-zero signature: found by AND-ing the zero bitsets of X. A visit of
 //     the group makes them agree on Y. A group is visited first at the start,
-//     then whenever a row has joined the zero class of one of its X columns
-//     (the column is marked, its groups queued).
+//     then again only if a row has joined the zero class of one of its X
+//     columns since its last visit began (the column is marked with the
+//     visit number of its last join; groups visited before it are queued).
 //   (T1) the others, with a pooled class in some X column: the group's table
 //        holds one representative row for each such signature, and nothing
 //        else. Entries are placed by their signature's hash, kept with them:
@@ -360,6 +360,7 @@ class Uldozes {
         std::size_t db = 0;            // entries in tabla
         std::size_t nullasok = 0;      // rows with the all-zero signature at the last visit
         bool sorban = false;           // in the queue of groups to visit
+        long long latott = 0;          // the visit number of its last visit; 0: none yet
     };
     // Rows a and b must agree on group g's Y (egyeztet_), or in column g
     // (kesobb_).
@@ -450,6 +451,7 @@ class Uldozes {
     // column
     std::vector<std::vector<int>> hasznalo_;  // groups whose left side has the column
     std::vector<bool> jelolt_;                // a row joined the zero class since marking
+    std::vector<long long> valtozott_;        // visit number of the last zero join
     // pooled class
     std::vector<Osztaly> tar_;
     std::vector<int> szabad_;  // records free for reuse
@@ -465,6 +467,7 @@ class Uldozes {
     std::vector<Munka> kesobb_;
     std::vector<int> utana_;        // Athelyez: groups to probe once the row has moved
     std::vector<std::uint64_t> g_;  // Latogat: rows with the all-zero signature
+    long long latogatasok_ = 0;  // visits begun
     long long osszevonasok_ = 0;
     long long probak_ = 0;
 };
@@ -481,7 +484,8 @@ inline Uldozes::Uldozes(matrix<int>& t, std::vector<Fuggoseg> fuggosegek)
       kozos_(szavak_, 0),
       nulla_(m_ * szavak_, 0),
       hasznalo_(m_),
-      jelolt_(m_, false) {
+      jelolt_(m_, false),
+      valtozott_(m_, 0) {
     for (int r = 0; r < t.rows(); ++r)
         for (int c = 0; c < t.cols(); ++c)
             if (t(r, c) == 0) NullaBe(r, c);
@@ -533,8 +537,11 @@ inline void Uldozes::Futtat(matrix<int>& t) {
             sor_.clear();
             elol_ = 0;
             for (int c : oszlopok_) {
-                jelolt_[static_cast<std::size_t>(c)] = false;
-                for (int gi : hasznalo_[static_cast<std::size_t>(c)]) Sorba(gi);
+                const auto i = static_cast<std::size_t>(c);
+                jelolt_[i] = false;
+                // A group whose visit began after the last join has seen it.
+                for (int gi : hasznalo_[i])
+                    if (csoportok_[static_cast<std::size_t>(gi)].latott <= valtozott_[i]) Sorba(gi);
             }
             oszlopok_.clear();
         }
@@ -557,6 +564,7 @@ inline void Uldozes::Sorba(int gi) {
 }
 
 inline void Uldozes::Jelol(int c) {
+    valtozott_[static_cast<std::size_t>(c)] = latogatasok_;
     if (jelolt_[static_cast<std::size_t>(c)]) return;
     jelolt_[static_cast<std::size_t>(c)] = true;
     oszlopok_.push_back(c);
@@ -752,17 +760,32 @@ inline void Uldozes::Probal(int gi, int r) {
 // a visit that finds no new one has nothing to do.
 inline void Uldozes::Latogat(int gi) {
     Csoport& g = csoportok_[static_cast<std::size_t>(gi)];
-    g_.assign(szavak_, ~std::uint64_t{0});
-    if (n_ % 64 != 0) g_.back() = (std::uint64_t{1} << (n_ % 64)) - 1;
-    for (int c : g.bal) {
-        const std::uint64_t* z = &nulla_[static_cast<std::size_t>(c) * szavak_];
-        for (std::size_t w = 0; w < szavak_; ++w) g_[w] &= z[w];
-    }
+    g.latott = ++latogatasok_;
+    // Eight words at a time: the AND stays in registers, and each column is
+    // read a cache line at a time.
+    g_.resize(szavak_);
     std::size_t db = 0;
     std::size_t elso = szavak_;
-    for (std::size_t w = 0; w < szavak_; ++w) {
-        db += Bitek(g_[w]);
-        if (elso == szavak_ && g_[w] != 0) elso = w;
+    constexpr std::size_t kotet = 8;
+    for (std::size_t w0 = 0; w0 < szavak_; w0 += kotet) {
+        const std::size_t hossz = std::min(kotet, szavak_ - w0);
+        std::uint64_t x[kotet];
+        for (std::size_t k = 0; k < kotet; ++k) x[k] = ~std::uint64_t{0};
+        for (int c : g.bal) {
+            const std::uint64_t* z = &nulla_[static_cast<std::size_t>(c) * szavak_ + w0];
+            std::uint64_t van = 0;
+            for (std::size_t k = 0; k < hossz; ++k) van |= x[k] &= z[k];
+            if (van == 0) break;
+        }
+        for (std::size_t k = 0; k < hossz; ++k) {
+            const std::size_t w = w0 + k;
+            // An empty left side: every row, and no bit past the last one.
+            if (w + 1 == szavak_ && n_ % 64 != 0) x[k] &= (std::uint64_t{1} << (n_ % 64)) - 1;
+            g_[w] = x[k];
+            if (x[k] == 0) continue;
+            db += Bitek(x[k]);
+            if (elso == szavak_) elso = w;
+        }
     }
     if (db == g.nullasok) return;
     g.nullasok = db;
