@@ -17,7 +17,8 @@ int main(int argc, char* argv[]) {
         fajl = argv[4];
     } else if (argc == 4) {
         for (const auto& c : generator::Csaladok())
-            if (std::strcmp(c.nev, argv[1]) == 0) szoveg = generator::Rossz(c.csalad, std::atoi(argv[2]));
+            if (std::strcmp(c.nev, argv[1]) == 0)
+                szoveg = generator::Rossz(c.csalad, std::atoi(argv[2]));
         fajl = argv[3];
     }
     if (fajl == nullptr || szoveg.empty()) {

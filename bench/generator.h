@@ -72,12 +72,12 @@ inline std::string General(int n, int d, int m, std::uint32_t mag = 1) {
 // yields a valid input for every n >= 1: a first schema covers the
 // attributes the dependencies draw from.
 enum class Csalad {
-    NagyOsztaly,     // a huge class keeps absorbing small classes of smaller codes
-    ForditottLanc,   // a dependency chain listed last step first
-    SzelesBal,       // left sides of 10 to 14 attributes over wide schemas
-    UresBal,         // half the dependencies have an empty left side
-    Ismetlodo,       // n copies of eight schemas
-    Osszeomlas,      // every row ends in one class in every column
+    NagyOsztaly,          // a huge class keeps absorbing small classes of smaller codes
+    ForditottLanc,        // a dependency chain listed last step first
+    SzelesBal,            // left sides of 10 to 14 attributes over wide schemas
+    UresBal,              // half the dependencies have an empty left side
+    Ismetlodo,            // n copies of eight schemas
+    Osszeomlas,           // every row ends in one class in every column
     AttributumonkentEgy,  // 251 one-attribute schemas, n dependencies
 };
 
@@ -157,7 +157,8 @@ inline std::string Rossz(Csalad cs, int n, std::uint32_t mag = 1) {
             Sor(Valogat(u, u));
             for (int r = 1; r < n; ++r) Sor(Valogat(Egesz(20, 30), u));
             s += '\n';
-            for (int k = 0; k < n; ++k) Sor(Valogat(Egesz(10, 14), u) + "->" + Valogat(Egesz(1, 3), u));
+            for (int k = 0; k < n; ++k)
+                Sor(Valogat(Egesz(10, 14), u) + "->" + Valogat(Egesz(1, 3), u));
             break;
         }
         case Csalad::UresBal: {
@@ -182,7 +183,8 @@ inline std::string Rossz(Csalad cs, int n, std::uint32_t mag = 1) {
             }
             for (int r = 0; r < n; ++r) Sor(minta[static_cast<size_t>(r % db)]);
             s += '\n';
-            for (int k = 0; k < n; ++k) Sor(Valogat(Egesz(1, 3), u) + "->" + Valogat(Egesz(1, 2), u));
+            for (int k = 0; k < n; ++k)
+                Sor(Valogat(Egesz(1, 3), u) + "->" + Valogat(Egesz(1, 2), u));
             break;
         }
         case Csalad::Osszeomlas: {
@@ -200,7 +202,8 @@ inline std::string Rossz(Csalad cs, int n, std::uint32_t mag = 1) {
         case Csalad::AttributumonkentEgy: {
             for (int i = 0; i < 251; ++i) Sor(std::string(1, Attr(i)));
             s += '\n';
-            for (int k = 0; k < n; ++k) Sor(std::string(1, Attr(Egesz(0, 250))) + "->" + Attr(Egesz(0, 250)));
+            for (int k = 0; k < n; ++k)
+                Sor(std::string(1, Attr(Egesz(0, 250))) + "->" + Attr(Egesz(0, 250)));
             break;
         }
     }

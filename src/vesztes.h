@@ -3,14 +3,14 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <map>
-#include <climits>
-#include <cstdint>
 #include <memory>
 #include <string>
 #include <system_error>
@@ -457,17 +457,17 @@ class Uldozes {
     std::vector<int> szabad_;  // records free for reuse
     // group; the masks and entry counts apart, as moves scan them
     std::vector<Csoport> csoportok_;
-    std::vector<Maszk> bal_maszk_;   // the columns X
-    std::vector<bool> van_tabla_;    // the table has an entry
+    std::vector<Maszk> bal_maszk_;  // the columns X
+    std::vector<bool> van_tabla_;   // the table has an entry
 
-    std::vector<int> sor_;        // groups to visit, first in first out from elol_
+    std::vector<int> sor_;  // groups to visit, first in first out from elol_
     std::size_t elol_ = 0;
-    std::vector<int> oszlopok_;   // marked columns
+    std::vector<int> oszlopok_;  // marked columns
     std::vector<Munka> egyeztet_;
     std::vector<Munka> kesobb_;
     std::vector<int> utana_;        // Athelyez: groups to probe once the row has moved
     std::vector<std::uint64_t> g_;  // Latogat: rows with the all-zero signature
-    long long latogatasok_ = 0;  // visits begun
+    long long latogatasok_ = 0;     // visits begun
     long long osszevonasok_ = 0;
     long long probak_ = 0;
 };
@@ -504,10 +504,9 @@ inline Uldozes::Uldozes(matrix<int>& t, std::vector<Fuggoseg> fuggosegek)
     for (Csoport& g : csoportok_) {
         std::sort(g.jobb.begin(), g.jobb.end());
         g.jobb.erase(std::unique(g.jobb.begin(), g.jobb.end()), g.jobb.end());
-        g.jobb.erase(std::remove_if(g.jobb.begin(), g.jobb.end(),
-                                    [&](int c) {
-                                        return std::binary_search(g.bal.begin(), g.bal.end(), c);
-                                    }),
+        g.jobb.erase(std::remove_if(
+                         g.jobb.begin(), g.jobb.end(),
+                         [&](int c) { return std::binary_search(g.bal.begin(), g.bal.end(), c); }),
                      g.jobb.end());
         if (!g.jobb.empty()) maradt.push_back(std::move(g));
     }
@@ -792,7 +791,7 @@ inline void Uldozes::Latogat(int gi) {
     const int s = static_cast<int>(elso * 64 + AlsoBit(g_[elso]));
     for (int c : g.jobb) {
         std::uint64_t* z = &nulla_[static_cast<std::size_t>(c) * szavak_];
-        std::uint64_t nullak = 0;  // some all-zero row is in the zero class of c
+        std::uint64_t nullak = 0;   // some all-zero row is in the zero class of c
         std::uint64_t tobbiek = 0;  // some is not
         for (std::size_t w = 0; w < szavak_; ++w) {
             nullak |= g_[w] & z[w];
@@ -853,7 +852,7 @@ inline void Vesztes::VesztesegetKeres() {
     const int n = ma->rows();
     const int m = ma->cols();
     std::map<std::array<std::uint64_t, 4>, std::pair<int, int>> semak;  // occurrences, second
-    std::vector<int> megtartott;                // the rows chased, ascending
+    std::vector<int> megtartott;               // the rows chased, ascending
     std::vector<std::pair<int, int>> tovabbi;  // a later twin, the second one's place
     for (int r = 0; r < n; ++r) {
         std::array<std::uint64_t, 4> sema{};
@@ -887,9 +886,12 @@ inline void Vesztes::VesztesegetKeres() {
     osszevonasok = u.Osszevonasok();
     probak = u.Probak();
     // Codes of the chased rows back to the rows' own numbers; their order is kept.
-    auto Kod = [&](int kod) { return kod == 0 ? 0 : megtartott[static_cast<std::size_t>(kod - 1)] + 1; };
+    auto Kod = [&](int kod) {
+        return kod == 0 ? 0 : megtartott[static_cast<std::size_t>(kod - 1)] + 1;
+    };
     for (int j = 0; j < k; ++j)
-        for (int c = 0; c < m; ++c) (*ma)(megtartott[static_cast<std::size_t>(j)], c) = Kod(kicsi(j, c));
+        for (int c = 0; c < m; ++c)
+            (*ma)(megtartott[static_cast<std::size_t>(j)], c) = Kod(kicsi(j, c));
     for (const auto& [r, j] : tovabbi)
         for (int c = 0; c < m; ++c) (*ma)(r, c) = kicsi(j, c) == j + 1 ? r + 1 : Kod(kicsi(j, c));
 }

@@ -238,13 +238,16 @@ TEST(ChaseIkrek, EgyezikAReferenciaval) {
             minta.push_back(s);
         }
         for (int k = Egesz(1, 12); k > 0; --k)
-            b.semak.push_back(minta[static_cast<size_t>(Egesz(0, static_cast<int>(minta.size()) - 1))]);
+            b.semak.push_back(
+                minta[static_cast<size_t>(Egesz(0, static_cast<int>(minta.size()) - 1))]);
         b.semak.push_back("ABCDEFG"[Egesz(0, 6)] + std::string());
         const std::string u = referencia::Univerzum(b);
         for (int k = Egesz(0, 8); k > 0; --k) {
             std::string x, y;
-            for (int a = Egesz(0, 2); a > 0; --a) x += u[static_cast<size_t>(Egesz(0, static_cast<int>(u.size()) - 1))];
-            for (int a = Egesz(1, 2); a > 0; --a) y += u[static_cast<size_t>(Egesz(0, static_cast<int>(u.size()) - 1))];
+            for (int a = Egesz(0, 2); a > 0; --a)
+                x += u[static_cast<size_t>(Egesz(0, static_cast<int>(u.size()) - 1))];
+            for (int a = Egesz(1, 2); a > 0; --a)
+                y += u[static_cast<size_t>(Egesz(0, static_cast<int>(u.size()) - 1))];
             b.fuggosegek.emplace_back(x, y);
         }
         const Futas f = Futtat(referencia::Szoveg(b));
