@@ -329,7 +329,6 @@ class Uldozes {
     long long Osszevonasok() const { return osszevonasok_; }
     long long Probak() const { return probak_; }
 
-  private:
     // A set of columns, one bit each.
     using Maszk = std::array<std::uint64_t, 4>;
     static bool Bit(const Maszk& mk, int c) {
@@ -345,6 +344,7 @@ class Uldozes {
     }
     static bool Ures(const Maszk& a) { return (a[0] | a[1] | a[2] | a[3]) == 0; }
 
+  private:
     struct Osztaly {
         int kod = 0;             // smallest initial code of the rows (O1)
         std::vector<int> sorok;  // the rows (O2)
@@ -851,15 +851,12 @@ inline void Vesztes::VesztesegetKeres() {
 
     const int n = ma->rows();
     const int m = ma->cols();
-    std::map<std::array<std::uint64_t, 4>, std::pair<int, int>> semak;  // occurrences, second
-    std::vector<int> megtartott;               // the rows chased, ascending
-    std::vector<std::pair<int, int>> tovabbi;  // a later twin, the second one's place
+    std::map<Uldozes::Maszk, std::pair<int, int>> semak;  // occurrences, second
+    std::vector<int> megtartott;                          // the rows chased, ascending
+    std::vector<std::pair<int, int>> tovabbi;             // a later twin, the second one's place
     for (int r = 0; r < n; ++r) {
-        std::array<std::uint64_t, 4> sema{};
-        for (int c = 0; c < m; ++c)
-            if ((*ma)(r, c) == 0)
-                sema[static_cast<std::size_t>(c) / 64] |= std::uint64_t{1}
-                                                          << (static_cast<unsigned>(c) % 64);
+        Uldozes::Maszk sema{};
+        for (int c = 0; c < m; ++c) Uldozes::Beallit(sema, c, (*ma)(r, c) == 0);
         auto& [db, masodik] = semak[sema];
         if (db == 1) masodik = static_cast<int>(megtartott.size());
         if (db < 2)
