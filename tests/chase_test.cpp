@@ -6,103 +6,86 @@
 
 #include "generator.h"
 #include "referencia.h"
-#include "segito.h"
+#include "tamogatas.h"
 #include "vesztes.h"
 
 namespace {
 
 using referencia::Tablazat;
+using teszt::operator<<;
 
-// Parses, chases and writes the result file in one run, as the program does.
-struct Futas {
-    Tablazat kezdo;
-    Tablazat vegso;
-    std::string eredmeny;  // the result file's bytes
-};
-
-Futas Futtat(const std::string& tartalom) {
-    IdeiglenesFajl be(tartalom);
-    IdeiglenesFajl ki("");
-    Futas f;
-    Vesztes v(be.Ut());
-    f.kezdo = VesztesVizsgalo::Tablazat(v);
-    v.VesztesegetKeres();
-    f.vegso = VesztesVizsgalo::Tablazat(v);
-    v.EredmenytKiir(be.Ut(), ki.Ut());
-    f.eredmeny = ki.Tartalom();
+// A successful run of the text, with everything it collected.
+Futas Sikeres(const std::string& tartalom) {
+    Futas f = FuttatSzoveg(tartalom);
+    EXPECT_EQ(f.statusz, 0) << f.kimenet;
     return f;
 }
-
-std::string Itelet(const Futas& f) { return f.eredmeny.substr(f.eredmeny.rfind('\n') + 1); }
 
 struct ChaseEset {
     const char* nev;
     std::string be;
     Tablazat kezdo;
     Tablazat vegso;
-    const char* itelet;
+    bool vesztesegmentes;
 };
 
 class Chase : public ::testing::TestWithParam<ChaseEset> {};
 
 TEST_P(Chase, TablazatokEsItelet) {
-    const Futas f = Futtat(GetParam().be);
+    const Futas f = Sikeres(GetParam().be);
     EXPECT_EQ(f.kezdo, GetParam().kezdo);
     EXPECT_EQ(f.vegso, GetParam().vegso);
-    EXPECT_EQ(f.eredmeny, Szovegkent(GetParam().be) + "\n\n" + GetParam().itelet);
+    EXPECT_EQ(f.eredmeny, VartEredmeny(GetParam().be, GetParam().vesztesegmentes));
 }
-
-const char* const kJo = "vesztesegmentes";
-const char* const kRossz = "nem vesztesegmentes";
 
 INSTANTIATE_TEST_SUITE_P(
     Esetek, Chase,
     ::testing::Values(
         ChaseEset{
-            "Tipikus", "A,B\nB,C\n\nB->C\n", {{0, 0, 1}, {2, 0, 0}}, {{0, 0, 0}, {2, 0, 0}}, kJo},
+            "Tipikus", "A,B\nB,C\n\nB->C\n", {{0, 0, 1}, {2, 0, 0}}, {{0, 0, 0}, {2, 0, 0}}, true},
         ChaseEset{"NemEgyezoBalOldal",
                   "A,B\nB,C\n\nA->C\n",
                   {{0, 0, 1}, {2, 0, 0}},
                   {{0, 0, 1}, {2, 0, 0}},
-                  kRossz},
-        ChaseEset{"TeljesSema", "ABC\nA\n\n", {{0, 0, 0}, {0, 2, 2}}, {{0, 0, 0}, {0, 2, 2}}, kJo},
+                  false},
+        ChaseEset{"TeljesSema", "ABC\nA\n\n", {{0, 0, 0}, {0, 2, 2}}, {{0, 0, 0}, {0, 2, 2}}, true},
         // Rows 1 and 2 agree on B: column E's 2 and 3 become 2; then rows 0
         // and 1 agree on A: 1 and 2 become 1, row 2 included.
         ChaseEset{"LancoltCsere",
                   "A,C\nA,B\nB,D\nE\n\nB->E\nA->E\n",
                   {{0, 1, 0, 1, 1}, {0, 0, 2, 2, 2}, {3, 0, 3, 0, 3}, {4, 4, 4, 4, 0}},
                   {{0, 1, 0, 1, 1}, {0, 0, 2, 2, 1}, {3, 0, 3, 0, 1}, {4, 4, 4, 4, 0}},
-                  kRossz},
+                  false},
         // C->D fires only in the second pass, after A->C made rows 0 and 1 agree on C.
         ChaseEset{"MasodikMenet",
                   "A,B\nA,C\nB,D\n\nC->D\nA->C\n",
                   {{0, 0, 1, 1}, {0, 2, 0, 2}, {3, 0, 3, 0}},
                   {{0, 0, 0, 1}, {0, 2, 0, 1}, {3, 0, 3, 0}},
-                  kRossz},
-        ChaseEset{"EgySema", "AB\n\nA->B\n", {{0, 0}}, {{0, 0}}, kJo},
-        ChaseEset{"EgySemaHianyzoOszloppal", "A\n\n", {{0}}, {{0}}, kJo},
-        ChaseEset{"NincsOszlop", "\n\n", {{}}, {{}}, kJo},
+                  false},
+        ChaseEset{"EgySema", "AB\n\nA->B\n", {{0, 0}}, {{0, 0}}, true},
+        ChaseEset{"EgySemaHianyzoOszloppal", "A\n\n", {{0}}, {{0}}, true},
+        ChaseEset{"NincsOszlop", "\n\n", {{}}, {{}}, true},
         ChaseEset{"UresBalOldalMindenSortEgyesit",
                   "A,B\nC\n\n->A,B\n",
                   {{0, 0, 1}, {2, 2, 0}},
                   {{0, 0, 1}, {0, 0, 0}},
-                  kJo},
+                  true},
         ChaseEset{"UresJobbOldalSemmit",
                   "A,B\nA,C\n\nA->\n",
                   {{0, 0, 1}, {0, 2, 0}},
                   {{0, 0, 1}, {0, 2, 0}},
-                  kRossz},
+                  false},
         ChaseEset{"UtolsoSorvegNelkul",
                   "A,B\nA,C\n\nA->B",
                   {{0, 0, 1}, {0, 2, 0}},
                   {{0, 0, 1}, {0, 0, 0}},
-                  kJo},
+                  true},
         ChaseEset{"CRLFSorvegek",
                   "A,B\r\nA,C\r\n\r\nA->B\r\n",
                   {{0, 0, 1}, {0, 2, 0}},
                   {{0, 0, 1}, {0, 0, 0}},
-                  kJo}),
-    [](const ::testing::TestParamInfo<ChaseEset>& i) { return std::string(i.param.nev); });
+                  true}),
+    NevSzerint());
 
 // Decompositions from database textbooks, with their published verdicts.
 struct TankonyviEset {
@@ -114,8 +97,8 @@ struct TankonyviEset {
 class Tankonyvi : public ::testing::TestWithParam<TankonyviEset> {};
 
 TEST_P(Tankonyvi, IsmertItelet) {
-    const Futas f = Futtat(referencia::Szoveg(GetParam().be));
-    EXPECT_EQ(Itelet(f), GetParam().vesztesegmentes ? kJo : kRossz);
+    const Futas f = Sikeres(referencia::Szoveg(GetParam().be));
+    EXPECT_EQ(f.eredmeny, VartEredmeny(referencia::Szoveg(GetParam().be), GetParam().vesztesegmentes));
     EXPECT_EQ(f.vegso, referencia::Chase(GetParam().be));
 }
 
@@ -143,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
                       {{"AB", "BC", "CD"}, {{"A", "B"}, {"B", "C"}, {"C", "D"}}},
                       true},
         TankonyviEset{"FuggosegNelkul", {{"AB", "BC"}, {}}, false}),
-    [](const ::testing::TestParamInfo<TankonyviEset>& i) { return std::string(i.param.nev); });
+    NevSzerint());
 
 // The program against the plain reference over many random inputs, with LF
 // and CR LF line ends: small ones, and larger ones where many classes form
@@ -151,10 +134,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct VeletlenMeret {
     const char* nev;
     int darab;
-    int max_sema;
-    int max_sema_hossz;
-    int max_fuggoseg;
-    int max_bal;
+    generator::Korlatok korlatok;
 };
 
 class ChaseVeletlen : public ::testing::TestWithParam<VeletlenMeret> {};
@@ -162,37 +142,17 @@ class ChaseVeletlen : public ::testing::TestWithParam<VeletlenMeret> {};
 TEST_P(ChaseVeletlen, EgyezikAReferenciaval) {
     const VeletlenMeret& p = GetParam();
     std::mt19937 gen(20261208);
-    auto Egesz = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(gen); };
-    const std::string abc = "ABCDEFGHIJ \xE9";
     int vesztesegmentesek = 0;
     for (int eset = 0; eset < p.darab; ++eset) {
-        const int m = Egesz(1, static_cast<int>(abc.size()));
-        referencia::Bemenet b;
-        for (int k = Egesz(1, p.max_sema); k > 0; --k) {
-            std::string sema;
-            for (int a = Egesz(1, p.max_sema_hossz); a > 0; --a)
-                sema += abc[static_cast<size_t>(Egesz(0, m - 1))];
-            b.semak.push_back(sema);
-        }
-        const std::string u = referencia::Univerzum(b);
-        auto Univerzumbol = [&](int min, int max) {
-            std::string s;
-            for (int k = Egesz(min, max); k > 0; --k)
-                s += u[static_cast<size_t>(Egesz(0, static_cast<int>(u.size()) - 1))];
-            return s;
-        };
-        for (int k = Egesz(0, p.max_fuggoseg); k > 0; --k) {
-            std::string bal = Univerzumbol(Egesz(0, 9) == 0 ? 0 : 1, p.max_bal);
-            b.fuggosegek.emplace_back(bal, Univerzumbol(0, 2));
-        }
-        const std::string sorveg = Egesz(0, 1) == 1 ? "\n" : "\r\n";
-        const std::string szoveg = referencia::Szoveg(b, sorveg);
-        const Futas f = Futtat(szoveg);
+        const referencia::Bemenet b = generator::Kicsi(gen, p.korlatok);
+        const bool lf = std::uniform_int_distribution<int>(0, 1)(gen) == 1;
+        const std::string szoveg = referencia::Szoveg(b, lf ? "\n" : "\r\n");
+        const Futas f = Sikeres(szoveg);
         const Tablazat vart = referencia::Chase(b);
         ASSERT_EQ(f.vegso, vart) << szoveg;
         const bool jo = referencia::Vesztesegmentes(vart);
         if (jo) ++vesztesegmentesek;
-        ASSERT_EQ(f.eredmeny, Szovegkent(szoveg) + "\n\n" + (jo ? kJo : kRossz)) << szoveg;
+        ASSERT_EQ(f.eredmeny, VartEredmeny(szoveg, jo)) << szoveg;
     }
     // Both verdicts must be well represented for the comparison to mean much.
     EXPECT_GT(vesztesegmentesek, p.darab / 20);
@@ -200,11 +160,9 @@ TEST_P(ChaseVeletlen, EgyezikAReferenciaval) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Meretek, ChaseVeletlen,
-                         ::testing::Values(VeletlenMeret{"Kicsi", 2000, 6, 4, 6, 3},
-                                           VeletlenMeret{"Nagyobb", 400, 30, 5, 25, 3}),
-                         [](const ::testing::TestParamInfo<VeletlenMeret>& i) {
-                             return std::string(i.param.nev);
-                         });
+                         ::testing::Values(VeletlenMeret{"Kicsi", 2000, {6, 4, 6, 3}},
+                                           VeletlenMeret{"Nagyobb", 400, {30, 5, 25, 3}}),
+                         NevSzerint());
 
 // The benchmark's worst-case families at small sizes, and random inputs
 // where most schemas repeat (the twins the chase folds), against the reference.
@@ -212,45 +170,19 @@ class ChaseRossz : public ::testing::TestWithParam<generator::CsaladNev> {};
 
 TEST_P(ChaseRossz, EgyezikAReferenciaval) {
     for (int n : {1, 2, 7, 30}) {
-        const std::string szoveg = generator::Rossz(GetParam().csalad, n);
-        IdeiglenesFajl be(szoveg);
-        Vesztes v(be.Ut());
-        v.VesztesegetKeres();
-        ASSERT_EQ(VesztesVizsgalo::Tablazat(v), referencia::Chase(VesztesVizsgalo::Bemenet(v)))
-            << GetParam().nev << " " << n;
+        const Futas f = Sikeres(generator::Rossz(GetParam().csalad, n));
+        ASSERT_EQ(f.vegso, referencia::Chase(f.bemenet)) << GetParam().nev << " " << n;
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Csaladok, ChaseRossz, ::testing::ValuesIn(generator::Csaladok()),
-                         [](const ::testing::TestParamInfo<generator::CsaladNev>& i) {
-                             return std::string(i.param.nev);
-                         });
+                         NevSzerint());
 
 TEST(ChaseIkrek, EgyezikAReferenciaval) {
     std::mt19937 gen(20261209);
-    auto Egesz = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(gen); };
     for (int eset = 0; eset < 600; ++eset) {
-        referencia::Bemenet b;
-        std::vector<std::string> minta;
-        for (int k = Egesz(1, 3); k > 0; --k) {
-            std::string s;
-            for (int a = Egesz(1, 4); a > 0; --a) s += static_cast<char>('A' + Egesz(0, 6));
-            minta.push_back(s);
-        }
-        for (int k = Egesz(1, 12); k > 0; --k)
-            b.semak.push_back(
-                minta[static_cast<size_t>(Egesz(0, static_cast<int>(minta.size()) - 1))]);
-        b.semak.push_back("ABCDEFG"[Egesz(0, 6)] + std::string());
-        const std::string u = referencia::Univerzum(b);
-        for (int k = Egesz(0, 8); k > 0; --k) {
-            std::string x, y;
-            for (int a = Egesz(0, 2); a > 0; --a)
-                x += u[static_cast<size_t>(Egesz(0, static_cast<int>(u.size()) - 1))];
-            for (int a = Egesz(1, 2); a > 0; --a)
-                y += u[static_cast<size_t>(Egesz(0, static_cast<int>(u.size()) - 1))];
-            b.fuggosegek.emplace_back(x, y);
-        }
-        const Futas f = Futtat(referencia::Szoveg(b));
+        const referencia::Bemenet b = generator::Ikrek(gen);
+        const Futas f = Sikeres(referencia::Szoveg(b));
         ASSERT_EQ(f.vegso, referencia::Chase(b)) << referencia::Szoveg(b);
     }
 }

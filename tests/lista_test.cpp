@@ -4,7 +4,11 @@
 
 #include <string>
 
+#include "tamogatas.h"
+
 namespace {
+
+using teszt::operator<<;
 
 // Fills a list from the characters of a string.
 void Tolt(lista<char>& l, const std::string& s) {
@@ -55,6 +59,7 @@ TEST(ListaTobb, IndexAzUtolsoElofordulas) {
 }
 
 struct RendezesEset {
+    const char* nev;
     std::string be;
     std::string vart;
 };
@@ -69,11 +74,15 @@ TEST_P(ListaRendezes, ElojelesKarakterSorrend) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Esetek, ListaRendezes,
-                         ::testing::Values(RendezesEset{"", ""}, RendezesEset{"C", "C"},
-                                           RendezesEset{"CAB", "ABC"}, RendezesEset{"bBa", "Bab"},
-                                           RendezesEset{"B,A", ",AB"},
+                         ::testing::Values(RendezesEset{"Ures", "", ""},
+                                           RendezesEset{"Egy", "C", "C"},
+                                           RendezesEset{"Forditott", "CAB", "ABC"},
+                                           RendezesEset{"KisNagyBetu", "bBa", "Bab"},
+                                           RendezesEset{"Vesszo", "B,A", ",AB"},
                                            // Bytes 0x80-0xFF are negative as signed characters.
-                                           RendezesEset{"A\xE9\x80 ", std::string("\x80\xE9 A")}));
+                                           RendezesEset{"NegativBajtok", "A\xE9\x80 ",
+                                                        std::string("\x80\xE9 A")}),
+                         NevSzerint());
 
 TEST(ListaMutatok, ANemBirtokoltObjektumokMegmaradnak) {
     int a = 1, b = 2;

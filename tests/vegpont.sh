@@ -2,18 +2,31 @@
 # Runs the program end to end on real files and compares the exact bytes of
 # standard output, the exit status and the result file.
 #
-#   vegpont.sh [--crlf] PROGRAM [ARG...]
+#   vegpont.sh [--crlf] [--eset NAME] PROGRAM [ARG...]
+#   vegpont.sh --lista
 #
 # PROGRAM ARG... is the command that starts the program (for instance
 # "wine vesztes.exe"). With --crlf the expected standard output and result
-# file have CR LF line ends, as the program writes them on Windows.
+# file have CR LF line ends, as the program writes them on Windows. With
+# --eset only the case NAME runs (CTest runs each case so); --lista prints
+# the names of the cases, one a line.
 set -u
 crlf=0
-if [ "${1:-}" = "--crlf" ]; then crlf=1; shift; fi
-[ $# -ge 1 ] || { echo "usage: $0 [--crlf] PROGRAM [ARG...]" >&2; exit 2; }
+csak=""
+lista=0
+while [ $# -gt 0 ]; do
+    case $1 in
+    --crlf) crlf=1 ;;
+    --eset) csak=$2; shift ;;
+    --lista) lista=1 ;;
+    *) break ;;
+    esac
+    shift
+done
+[ $lista = 1 ] || [ $# -ge 1 ] || { echo "usage: $0 [--crlf] [--eset NAME] PROGRAM [ARG...] | --lista" >&2; exit 2; }
 program=("$@")
 # The cases run in folders of their own: a relative program path must still work.
-[ -e "${program[0]}" ] && program[0]=$(cd "$(dirname "${program[0]}")" && pwd)/$(basename "${program[0]}")
+[ $lista = 1 ] || { [ -e "${program[0]}" ] && program[0]=$(cd "$(dirname "${program[0]}")" && pwd)/$(basename "${program[0]}"); }
 
 munka=$(mktemp -d)
 trap 'rm -rf "$munka"' EXIT
@@ -34,6 +47,8 @@ vart() {
 eset() {
     local nev=$1 be=$2 statusz=$3 kimenet=$4 eredmeny=$5
     shift 5
+    if [ $lista = 1 ]; then echo "$nev"; return; fi
+    [ -z "$csak" ] || [ "$csak" = "$nev" ] || return 0
     local args=("$@")
     [ $# -gt 0 ] || args=(in.txt out.txt)
     [ "${args[0]}" = "--" ] && args=()
@@ -121,4 +136,9 @@ for pelda in ket_sema:vesztesegmentes dolgozo_projekt:vesztesegmentes \
     ELOTTE="cp '$peldak/$nev.txt' in.txt" eset "pelda_$nev" - 0 "$kesz" "$szoveg\n\n${pelda#*:}"
 done
 
+[ $lista = 1 ] && exit 0
+if [ -n "$csak" ] && [ $((atment + elbukott)) = 0 ]; then
+    echo "FAIL no case named $csak"
+    exit 1
+fi
 osszegez

@@ -1,11 +1,14 @@
-#ifndef VESZTES_BENCH_GENERATOR_H
-#define VESZTES_BENCH_GENERATOR_H
+#ifndef VESZTES_TAMOGATAS_GENERATOR_H
+#define VESZTES_TAMOGATAS_GENERATOR_H
 
 #include <algorithm>
 #include <cstdint>
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
+
+#include "referencia.h"
 
 // Deterministic input files for the benchmark and the differential tests:
 // the same arguments always give the same text.
@@ -85,6 +88,7 @@ struct CsaladNev {
     Csalad csalad;
     const char* nev;
 };
+inline std::ostream& operator<<(std::ostream& os, const CsaladNev& c) { return os << c.nev; }
 
 inline const std::vector<CsaladNev>& Csaladok() {
     static const std::vector<CsaladNev> c = {
@@ -208,6 +212,68 @@ inline std::string Rossz(Csalad cs, int n, std::uint32_t mag = 1) {
         }
     }
     return s;
+}
+
+// Bounds of a small random input.
+struct Korlatok {
+    int max_sema;        // schemas: 1 to this many
+    int max_sema_hossz;  // attributes a schema: 1 to this many (repeats allowed)
+    int max_fuggoseg;    // dependencies: 0 to this many
+    int max_bal;         // left-side attributes: 1 to this many, one time in ten none
+};
+
+// A small random input over the first 1 to 12 of "ABCDEFGHIJ", a blank and
+// the byte 0xE9 (a negative char), with 0 to 2 right-side attributes, for the
+// differential tests: many classes form and right sides overlap left sides.
+inline referencia::Bemenet Kicsi(std::mt19937& gen, const Korlatok& k) {
+    auto Egesz = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(gen); };
+    const std::string abc = "ABCDEFGHIJ \xE9";
+    const int m = Egesz(1, static_cast<int>(abc.size()));
+    referencia::Bemenet b;
+    for (int i = Egesz(1, k.max_sema); i > 0; --i) {
+        std::string sema;
+        for (int a = Egesz(1, k.max_sema_hossz); a > 0; --a)
+            sema += abc[static_cast<size_t>(Egesz(0, m - 1))];
+        b.semak.push_back(sema);
+    }
+    const std::string u = referencia::Univerzum(b);
+    auto Univerzumbol = [&](int min, int max) {
+        std::string s;
+        for (int i = Egesz(min, max); i > 0; --i)
+            s += u[static_cast<size_t>(Egesz(0, static_cast<int>(u.size()) - 1))];
+        return s;
+    };
+    for (int i = Egesz(0, k.max_fuggoseg); i > 0; --i) {
+        std::string bal = Univerzumbol(Egesz(0, 9) == 0 ? 0 : 1, k.max_bal);
+        b.fuggosegek.emplace_back(bal, Univerzumbol(0, 2));
+    }
+    return b;
+}
+
+// A small random input whose schemas mostly repeat (twins): 1 to 12 draws
+// from 1 to 3 schemas over A to G, then one single-attribute schema, and up
+// to 8 dependencies with 0 to 2 left and 1 to 2 right attributes.
+inline referencia::Bemenet Ikrek(std::mt19937& gen) {
+    auto Egesz = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(gen); };
+    referencia::Bemenet b;
+    std::vector<std::string> minta;
+    for (int i = Egesz(1, 3); i > 0; --i) {
+        std::string s;
+        for (int a = Egesz(1, 4); a > 0; --a) s += static_cast<char>('A' + Egesz(0, 6));
+        minta.push_back(s);
+    }
+    for (int i = Egesz(1, 12); i > 0; --i)
+        b.semak.push_back(minta[static_cast<size_t>(Egesz(0, static_cast<int>(minta.size()) - 1))]);
+    b.semak.push_back("ABCDEFG"[Egesz(0, 6)] + std::string());
+    const std::string u = referencia::Univerzum(b);
+    auto Betu = [&] { return u[static_cast<size_t>(Egesz(0, static_cast<int>(u.size()) - 1))]; };
+    for (int i = Egesz(0, 8); i > 0; --i) {
+        std::string x, y;
+        for (int a = Egesz(0, 2); a > 0; --a) x += Betu();
+        for (int a = Egesz(1, 2); a > 0; --a) y += Betu();
+        b.fuggosegek.emplace_back(x, y);
+    }
+    return b;
 }
 
 }  // namespace generator

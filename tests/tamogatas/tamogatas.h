@@ -1,11 +1,17 @@
-#ifndef VESZTES_TESZT_SEGITO_H
-#define VESZTES_TESZT_SEGITO_H
+// What the unit tests, the fuzz target and the benchmark share: read access
+// to the analyser, temporary files, the program run in this process with its
+// console and exit captured, the verdict words and the result file a
+// successful run must write, and the names of parameterised test cases.
+#ifndef VESZTES_TAMOGATAS_H
+#define VESZTES_TAMOGATAS_H
 
 #include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <new>
+#include <ostream>
 #include <random>
 #include <sstream>
 #include <string>
@@ -129,5 +135,95 @@ class KilepesElfogo {
     std::streambuf* regi_ki_;
     std::streambuf* regi_be_;
 };
+
+// The verdict words, as the result file's last line.
+inline const char* const kVesztesegmentes = "vesztesegmentes";
+inline const char* const kNemVesztesegmentes = "nem vesztesegmentes";
+inline const char* Itelet(bool vesztesegmentes) {
+    return vesztesegmentes ? kVesztesegmentes : kNemVesztesegmentes;
+}
+
+// The result file a successful run writes for this input text.
+inline std::string VartEredmeny(const std::string& bemenet, bool vesztesegmentes) {
+    return Szovegkent(bemenet) + "\n\n" + Itelet(vesztesegmentes);
+}
+
+// What a run collects besides its status and console text: the parsed input,
+// both tableaux and the result file's bytes. Copying the tableaux costs as
+// much as a small run, so the benchmark leaves them out.
+enum class Reszletek { Nem, Igen };
+
+struct Futas {
+    int statusz = 0;      // the exit status: 0, or the one the program ended with
+    std::string kimenet;  // everything written to standard output
+    long long osszevonasok = 0;
+    long long probak = 0;
+    // With Reszletek::Igen, as far as the run got:
+    referencia::Bemenet bemenet;
+    referencia::Tablazat kezdo;
+    referencia::Tablazat vegso;
+    std::string eredmeny;  // the result file ("" when there is none)
+};
+
+// The program's whole run on the named files, in this process: the steps of
+// main, its texts and exit statuses, with an empty standard input. The
+// process never ends here; a failure is returned in statusz.
+inline Futas Futtat(const std::string& be, const std::string& ki,
+                    Reszletek reszletek = Reszletek::Igen) {
+    const bool mind = reszletek == Reszletek::Igen;
+    Futas f;
+    {
+        KilepesElfogo elfogo;
+        try {
+            try {
+                Vesztes v(be);
+                if (mind) {
+                    f.bemenet = VesztesVizsgalo::Bemenet(v);
+                    f.kezdo = VesztesVizsgalo::Tablazat(v);
+                }
+                v.VesztesegetKeres();
+                f.osszevonasok = VesztesVizsgalo::Osszevonasok(v);
+                f.probak = VesztesVizsgalo::Probak(v);
+                if (mind) f.vegso = VesztesVizsgalo::Tablazat(v);
+                v.EredmenytKiir(be, ki);
+                std::cout << "Algoritmus lefutott.Eredmeny a(z) " << ki << " fajlban.";
+            } catch (const std::bad_alloc&) {
+                Leallas("Hiba: nincs eleg memoria!");
+            }
+        } catch (const Kilepett& k) {
+            f.statusz = k.statusz;
+        }
+        f.kimenet = elfogo.Kimenet();
+    }
+    if (mind) f.eredmeny = FajlTartalom(ki);
+    return f;
+}
+
+// The same run on an input text, through temporary files.
+inline Futas FuttatSzoveg(const std::string& tartalom, Reszletek reszletek = Reszletek::Igen) {
+    IdeiglenesFajl be(tartalom);
+    IdeiglenesFajl ki("");
+    std::filesystem::remove(ki.Ut());
+    return Futtat(be.Ut(), ki.Ut(), reszletek);
+}
+
+// Parameterised test cases are structs with a nev field: NevSzerint names
+// them after it (the test's name in every listing), and the operator prints
+// them as it in failure messages. A test file's unnamed namespace takes the
+// operator in with "using teszt::operator<<;", so that the test framework
+// finds it beside the cases.
+struct NevSzerint {
+    template <typename Info>
+    std::string operator()(const Info& info) const {
+        return std::string(info.param.nev);
+    }
+};
+
+namespace teszt {
+template <typename Eset>
+auto operator<<(std::ostream& os, const Eset& eset) -> decltype(os << eset.nev) {
+    return os << eset.nev;
+}
+}  // namespace teszt
 
 #endif
