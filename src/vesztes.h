@@ -768,8 +768,8 @@ inline void Uldozes::Latogat(int gi) {
     constexpr std::size_t kotet = 8;
     for (std::size_t w0 = 0; w0 < szavak_; w0 += kotet) {
         const std::size_t hossz = std::min(kotet, szavak_ - w0);
-        std::uint64_t x[kotet];
-        for (std::size_t k = 0; k < kotet; ++k) x[k] = ~std::uint64_t{0};
+        std::array<std::uint64_t, kotet> x;
+        x.fill(~std::uint64_t{0});
         for (int c : g.bal) {
             const std::uint64_t* z = &nulla_[static_cast<std::size_t>(c) * szavak_ + w0];
             std::uint64_t van = 0;
