@@ -34,7 +34,7 @@ void Meres(benchmark::State& st, const std::string& szoveg) {
 
 void Futas(benchmark::State& st) {
     Meres(st, generator::General(static_cast<int>(st.range(0)), static_cast<int>(st.range(1)),
-                                  static_cast<int>(st.range(2))));
+                                 static_cast<int>(st.range(2))));
 }
 BENCHMARK(Futas)->Apply(Veletlen);
 

@@ -15,7 +15,7 @@ int main(int argc, char* argv[]) {  // NOLINT(bugprone-exception-escape)
         Vesztes v(be);
         v.VesztesegetKeres();
         v.EredmenytKiir(be, ki);
-        std::cout << "Algoritmus lefutott.Eredmeny a(z) " << argv[2] << " fajlban.";
+        std::cout << KeszSzoveg(ki);
         Varakozas(Varas::Enter);
     } catch (const std::bad_alloc&) {
         Leallas("Hiba: nincs eleg memoria!");

@@ -893,6 +893,11 @@ inline void Vesztes::VesztesegetKeres() {
         for (int c = 0; c < m; ++c) (*ma)(r, c) = kicsi(j, c) == j + 1 ? r + 1 : Kod(kicsi(j, c));
 }
 
+// The text of a successful run, naming the result file as it was given.
+inline std::string KeszSzoveg(const std::string& ki) {
+    return "Algoritmus lefutott.Eredmeny a(z) " + ki + " fajlban.";
+}
+
 // The two names may not name one file: the result file is emptied before the
 // input is copied into it.
 inline bool UgyanazAFajl(const std::string& a, const std::string& b) {

@@ -98,7 +98,8 @@ class Tankonyvi : public ::testing::TestWithParam<TankonyviEset> {};
 
 TEST_P(Tankonyvi, IsmertItelet) {
     const Futas f = Sikeres(referencia::Szoveg(GetParam().be));
-    EXPECT_EQ(f.eredmeny, VartEredmeny(referencia::Szoveg(GetParam().be), GetParam().vesztesegmentes));
+    EXPECT_EQ(f.eredmeny,
+              VartEredmeny(referencia::Szoveg(GetParam().be), GetParam().vesztesegmentes));
     EXPECT_EQ(f.vegso, referencia::Chase(GetParam().be));
 }
 

@@ -73,16 +73,15 @@ TEST_P(ListaRendezes, ElojelesKarakterSorrend) {
     EXPECT_EQ(Bejar(l), GetParam().vart);
 }
 
-INSTANTIATE_TEST_SUITE_P(Esetek, ListaRendezes,
-                         ::testing::Values(RendezesEset{"Ures", "", ""},
-                                           RendezesEset{"Egy", "C", "C"},
-                                           RendezesEset{"Forditott", "CAB", "ABC"},
-                                           RendezesEset{"KisNagyBetu", "bBa", "Bab"},
-                                           RendezesEset{"Vesszo", "B,A", ",AB"},
-                                           // Bytes 0x80-0xFF are negative as signed characters.
-                                           RendezesEset{"NegativBajtok", "A\xE9\x80 ",
-                                                        std::string("\x80\xE9 A")}),
-                         NevSzerint());
+INSTANTIATE_TEST_SUITE_P(
+    Esetek, ListaRendezes,
+    ::testing::Values(RendezesEset{"Ures", "", ""}, RendezesEset{"Egy", "C", "C"},
+                      RendezesEset{"Forditott", "CAB", "ABC"},
+                      RendezesEset{"KisNagyBetu", "bBa", "Bab"},
+                      RendezesEset{"Vesszo", "B,A", ",AB"},
+                      // Bytes 0x80-0xFF are negative as signed characters.
+                      RendezesEset{"NegativBajtok", "A\xE9\x80 ", std::string("\x80\xE9 A")}),
+    NevSzerint());
 
 TEST(ListaMutatok, ANemBirtokoltObjektumokMegmaradnak) {
     int a = 1, b = 2;

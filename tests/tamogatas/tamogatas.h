@@ -186,7 +186,7 @@ inline Futas Futtat(const std::string& be, const std::string& ki,
                 f.probak = VesztesVizsgalo::Probak(v);
                 if (mind) f.vegso = VesztesVizsgalo::Tablazat(v);
                 v.EredmenytKiir(be, ki);
-                std::cout << "Algoritmus lefutott.Eredmeny a(z) " << ki << " fajlban.";
+                std::cout << KeszSzoveg(ki);
             } catch (const std::bad_alloc&) {
                 Leallas("Hiba: nincs eleg memoria!");
             }
