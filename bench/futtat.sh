@@ -5,12 +5,13 @@
 # generated file, with its wall time and peak memory. With REGI=PROGRAM set,
 # that program (an older build) runs on the same files in the same loop, for
 # a side-by-side comparison.
-#   bash bench/futtat.sh [BUILD_DIR]      (default build-bench)
+# Everything runs from the benchmark preset's Release build (build-bench).
+#   bash bench/futtat.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
-mappa=${1:-build-bench}
-cmake -S . -B "$mappa" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$mappa" -j "$(nproc)" --target vesztes general chase_bench >/dev/null
+mappa=build-bench
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
+cmake --workflow --preset benchmark >/dev/null
 "$mappa/bench/chase_bench" --benchmark_min_time=0.5
 
 munka=$(mktemp -d)

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Line and branch coverage of src/ under the whole test suite (gcov, gcovr).
-#   bash tests/lefedettseg.sh [BUILD_DIR]      (default build-cov)
+# Line and branch coverage of src/ under the whole test suite (gcov, gcovr),
+# in the coverage preset's build (build-cov).
+#   bash tests/lefedettseg.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
-mappa=${1:-build-cov}
-cmake -S . -B "$mappa" -DVESZTES_COVERAGE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
-cmake --build "$mappa" -j "$(nproc)" >/dev/null
-find "$mappa" -name '*.gcda' -delete
-# valgrind's runs add no coverage and take the longest.
-ctest --test-dir "$mappa" -j "$(nproc)" -E valgrind --output-on-failure >/dev/null
-gcovr -r . --filter 'src/' --exclude-unreachable-branches --exclude-throw-branches "$mappa"
-gcovr -r . --filter 'src/' --exclude-unreachable-branches --exclude-throw-branches --branches "$mappa"
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
+export CTEST_PARALLEL_LEVEL=${CTEST_PARALLEL_LEVEL:-$(nproc)}
+cmake --preset coverage >/dev/null
+cmake --build --preset coverage >/dev/null
+# Counts of an earlier run would add to this one's.
+find build-cov -name '*.gcda' -delete
+ctest --preset coverage >/dev/null
+gcovr -r . --filter 'src/' --exclude-unreachable-branches --exclude-throw-branches build-cov
+gcovr -r . --filter 'src/' --exclude-unreachable-branches --exclude-throw-branches --branches build-cov
