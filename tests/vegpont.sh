@@ -75,6 +75,9 @@ eset() {
         cmp -s "$dir/out.txt" "$dir/.vart_eredmeny" ||
             hibak+=("out.txt $(od -c "$dir/out.txt" 2>&1 | head -8), expected $(od -c "$dir/.vart_eredmeny" | head -8)")
     fi
+    # What the program, or the emulator that starts it, wrote to standard
+    # error often explains a failure.
+    [ ${#hibak[@]} -eq 0 ] || hibak+=("standard error: $(head -c 2000 "$dir/.hibakimenet")")
     rogzit "$nev" ${hibak[@]+"${hibak[@]}"}
 }
 
