@@ -1,21 +1,35 @@
 #ifndef VESZTES_VESZTES_H
 #define VESZTES_VESZTES_H
 
+#include <fcntl.h>
+
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iostream>
 #include <map>
 #include <memory>
+#include <random>
 #include <string>
+#include <string_view>
 #include <system_error>
 #include <utility>
 #include <vector>
+#ifdef _WIN32
+#include <io.h>
+#include <process.h>
+#else
+#include <unistd.h>
+#endif
 
 #include "lista.h"
 #include "matrix.h"
@@ -54,16 +68,7 @@ inline void (*Kilepes)(int) = [](int statusz) { std::exit(statusz); };
     std::exit(1);
 }
 
-// Reads one character of a stream opened in binary mode as text, the same on
-// every platform: a CR LF pair gives one line feed, any other CR (one at the
-// end of the file too) is an ordinary character. False at end of file.
-inline bool SzovegOlvas(std::istream& be, char& ch) {
-    if (!be.get(ch)) return false;
-    if (ch == '\r' && be.peek() == '\n') be.get(ch);
-    return true;
-}
-
-// Opens a file for reading with SzovegOlvas. A folder is refused: on some
+// Opens a file for reading with Beolvasas. A folder is refused: on some
 // systems it opens as a stream and then reads as an empty file.
 inline bool Megnyit(std::ifstream& f, const std::string& nev) {
     std::error_code hiba;
@@ -71,6 +76,29 @@ inline bool Megnyit(std::ifstream& f, const std::string& nev) {
     f.open(nev, std::ios::in | std::ios::binary);
     return f.is_open();
 }
+
+// The whole stream, read once and as text, the same on every platform: a CR
+// LF pair gives one line feed, any other CR (one at the end too) is an
+// ordinary character. Reading once is what makes the result file's copy the
+// very text that was judged, also for a pipe or a file replaced meanwhile.
+// False on a read error (end of file is none); the text is then incomplete.
+inline bool Beolvasas(std::istream& be, std::string& szoveg) {
+    szoveg.clear();
+    std::array<char, 1 << 16> darab{};
+    while (be.read(darab.data(), darab.size()) || be.gcount() > 0)
+        szoveg.append(darab.data(), static_cast<std::size_t>(be.gcount()));
+    if (be.bad()) return false;
+    std::size_t hova = 0;
+    for (std::size_t k = 0; k < szoveg.size(); ++k)
+        if (!(szoveg[k] == '\r' && k + 1 < szoveg.size() && szoveg[k + 1] == '\n'))
+            szoveg[hova++] = szoveg[k];
+    szoveg.resize(hova);
+    return true;
+}
+
+// A UTF-8 byte-order mark, which editors on Windows may put at the start of a
+// text file. It is not part of the text: the parser skips one at the start.
+inline constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
 typedef lista<char> cLista;
 typedef lista<lista<char>*> Lista;
@@ -92,11 +120,19 @@ class Vesztes {
     cLista* attrib = nullptr;
     lista<fuggoseg*> fugg;
 
+    // The input's text as read (CR LF as one line feed), the one the verdict
+    // is about and the result file copies: as long as the input file.
+    std::string szoveg;
     std::array<int, 256> oszlop{};  // each byte's tableau column; -1 if no attribute
     long long osszevonasok = 0;     // chase: class merges made
     long long probak = 0;           // chase: rows looked up in a dependency's table
 
+    // The bytes that occur in some schema.
+    using Ismert = std::array<bool, 256>;
     void Beolvas();
+    std::size_t Felbontas(std::size_t p, Ismert& ismert);
+    void Fuggosegek(std::size_t p);
+    void AttributumEllenorzes(const Ismert& ismert);
     void Tablazat();
     void Felszabadit();
     int Oszlop(char c) const { return oszlop[static_cast<unsigned char>(c)]; }
@@ -129,20 +165,23 @@ T* Felvesz(lista<T*>& hova) {
 
 }  // namespace vesztes_reszletek
 
-// Ends the process with its message when the file cannot be opened or is not
-// a file of the supported form (empty, decomposition not closed by an empty
-// line, a dependency naming an attribute no schema has).
+// Reads the whole file once, then parses the text. Ends the process with its
+// message when the file cannot be opened or read, or is not a file of the
+// supported form (empty, decomposition not closed by an empty line, a
+// dependency naming an attribute no schema has).
 // The analyser's interface takes file names by value.
 // cppcheck-suppress passedByValue
 inline Vesztes::Vesztes(std::string nev) {
     if (!Megnyit(inp, nev)) Leallas("Hiba a fajl megnyitasanal!", Varas::Lathato);
+    const bool olvasva = Beolvasas(inp, szoveg);
+    inp.close();
+    if (!olvasva) Leallas("Hiba az inputfajl olvasasanal!");
     try {
         Beolvas();
     } catch (...) {
         Felszabadit();
         throw;
     }
-    inp.close();
 }
 
 inline Vesztes::~Vesztes() { Felszabadit(); }
@@ -160,59 +199,63 @@ inline void Vesztes::Felszabadit() {
     ma = nullptr;
 }
 
+// The text after one leading byte-order mark: decomposition, empty line,
+// dependencies; then the tableau.
 inline void Vesztes::Beolvas() {
-    using vesztes_reszletek::Felvesz;
     attrib = new cLista;
-    bool ismert[256] = {};  // the attributes already in the universe
-    auto Attributum = [&](char c) {
-        if (!ismert[static_cast<unsigned char>(c)]) {
-            ismert[static_cast<unsigned char>(c)] = true;
-            attrib->Betesz(c);
-        }
-    };
-
-    char ch = 0;
-    if (!SzovegOlvas(inp, ch)) Leallas("Hiba: az inputfajl ures!");
-    // Inside the decomposition the end of the file is an error: only an
-    // empty line closes the section.
-    auto Kovetkezo = [&] {
-        if (!SzovegOlvas(inp, ch)) Leallas("Hiba: a felbontas utan hianyzik az ures sor!");
-    };
-
-    // Decomposition: one schema per line, commas dropped except as the first
-    // character of a later line, up to the first empty line.
-    cLista* sema = Felvesz(dekomp);
-    bool kilep = false;
-    while (!kilep) {
-        if (ch == ',') {
-        } else if (ch == '\n') {
-            Kovetkezo();
-            if (ch == '\n') {
-                kilep = true;
-            } else {
-                sema = Felvesz(dekomp);
-                sema->Betesz(ch);
-                Attributum(ch);
-            }
-        } else {
-            sema->Betesz(ch);
-            Attributum(ch);
-        }
-        if (!kilep) Kovetkezo();
-    }
+    Ismert ismert{};
+    std::size_t p = szoveg.compare(0, kBom.size(), kBom) == 0 ? kBom.size() : 0;
+    if (p == szoveg.size()) Leallas("Hiba: az inputfajl ures!");
+    p = Felbontas(p, ismert);
     attrib->Sort();
+    Fuggosegek(p);
+    AttributumEllenorzes(ismert);
+    Tablazat();
+}
 
-    // Dependencies: up to the first '>' the left side, then the right side;
-    // '-' and ',' are dropped; every line feed starts a new dependency.
+// The decomposition from position p (not the end): one schema per line,
+// commas dropped except as the first character of a later line, up to the
+// first empty line. Returns the position after that line. The end of the
+// text inside the section is an error: only an empty line closes it.
+inline std::size_t Vesztes::Felbontas(std::size_t p, Ismert& ismert) {
+    auto Kovetkezo = [&] {
+        if (++p == szoveg.size()) Leallas("Hiba: a felbontas utan hianyzik az ures sor!");
+        return szoveg[p];
+    };
+    auto Attributum = [&](cLista* sema, char c) {
+        sema->Betesz(c);
+        bool& volt = ismert[static_cast<unsigned char>(c)];
+        if (!volt) attrib->Betesz(c);
+        volt = true;
+    };
+    cLista* sema = vesztes_reszletek::Felvesz(dekomp);
+    for (char ch = szoveg[p];; ch = Kovetkezo()) {
+        if (ch == ',') continue;
+        if (ch != '\n') {
+            Attributum(sema, ch);
+            continue;
+        }
+        ch = Kovetkezo();
+        if (ch == '\n') return p + 1;
+        sema = vesztes_reszletek::Felvesz(dekomp);
+        Attributum(sema, ch);
+    }
+}
+
+// Dependencies from position p to the end: up to the first '>' the left
+// side, then the right side; '-' and ',' are dropped; every line feed starts
+// a new dependency, so there is always at least one.
+inline void Vesztes::Fuggosegek(std::size_t p) {
     auto UjFuggoseg = [&] {
-        fuggoseg* f = Felvesz(fugg);
+        fuggoseg* f = vesztes_reszletek::Felvesz(fugg);
         f->x = new cLista;
         f->y = new cLista;
         return f;
     };
     fuggoseg* tfugg = UjFuggoseg();
     bool tox = true;
-    while (SzovegOlvas(inp, ch)) {
+    for (; p < szoveg.size(); ++p) {
+        const char ch = szoveg[p];
         if (ch == '-' || ch == ',') {
         } else if (ch == '>') {
             tox = false;
@@ -223,15 +266,16 @@ inline void Vesztes::Beolvas() {
             (tox ? tfugg->x : tfugg->y)->Betesz(ch);
         }
     }
+}
 
-    // An attribute that no schema has has no column in the tableau.
+// An attribute that no schema has would have no column in the tableau.
+inline void Vesztes::AttributumEllenorzes(const Ismert& ismert) {
     for (fugg.Begin(); !fugg.End(); fugg.Next()) {
         for (cLista* oldal : {fugg.Current()->x, fugg.Current()->y})
             for (oldal->Begin(); !oldal->End(); oldal->Next())
                 if (!ismert[static_cast<unsigned char>(oldal->Current())])
                     Leallas("Hiba: ismeretlen attributum a fuggosegekben!");
     }
-    Tablazat();
 }
 
 // One row per schema, one column per universe attribute: 0 (the distinguished
@@ -898,16 +942,191 @@ inline std::string KeszSzoveg(const std::string& ki) {
     return "Algoritmus lefutott.Eredmeny a(z) " + ki + " fajlban.";
 }
 
-// The two names may not name one file: the result file is emptied before the
-// input is copied into it.
+// The two names may not name one file: the result would take the input's
+// place.
 inline bool UgyanazAFajl(const std::string& a, const std::string& b) {
     std::error_code hiba;
     return std::filesystem::equivalent(a, b, hiba);
 }
 
-// Writes the input text, two line ends and the verdict to ki. The input is
-// opened first and checked against ki, so a failed run never empties an
-// existing result file, and never the input.
+// Why a result file was not written.
+enum class IrasHiba {
+    Nincs,      // written
+    Megnyitas,  // it could not be opened for writing: nothing was written
+    Iras,       // writing or replacing failed: an old result is as it was
+};
+
+namespace vesztes_reszletek {
+
+namespace fs = std::filesystem;
+
+#ifdef _WIN32
+constexpr int kBinaris = O_BINARY;
+inline int Szinkron(int fd) { return _commit(fd); }
+inline int Folyamat() { return _getpid(); }
+#else
+constexpr int kBinaris = 0;
+inline int Szinkron(int fd) { return fsync(fd); }
+inline int Folyamat() { return static_cast<int>(getpid()); }
+#endif
+
+// The temporary file while it exists, for the signal handler: a run ended by
+// a signal removes it, and the old result stays as it was.
+inline char ideiglenes_ut[4096];
+inline volatile std::sig_atomic_t van_ideiglenes = 0;
+
+extern "C" inline void IdeiglenesTorlese(int jel) {
+    if (van_ideiglenes != 0) std::remove(ideiglenes_ut);
+    std::signal(jel, SIG_DFL);
+    std::raise(jel);
+}
+
+// While it lives, the signals that end a process remove the temporary file
+// first. A signal the caller has set to be ignored stays ignored (with a
+// file-size limit and SIGXFSZ ignored, a write just fails).
+class JelOr {
+  public:
+    explicit JelOr(const std::string& ut) {
+        if (ut.size() >= sizeof ideiglenes_ut) return;
+        std::memcpy(ideiglenes_ut, ut.c_str(), ut.size() + 1);
+        van_ideiglenes = 1;
+        aktiv_ = true;
+        for (std::size_t k = 0; k < kJelek.size(); ++k) {
+            regi_[k] = std::signal(kJelek[k], IdeiglenesTorlese);
+            if (regi_[k] == SIG_IGN) std::signal(kJelek[k], SIG_IGN);
+        }
+    }
+    ~JelOr() {
+        if (!aktiv_) return;
+        for (std::size_t k = 0; k < kJelek.size(); ++k)
+            if (regi_[k] != SIG_ERR) std::signal(kJelek[k], regi_[k]);
+        van_ideiglenes = 0;
+    }
+    JelOr(const JelOr&) = delete;
+    JelOr& operator=(const JelOr&) = delete;
+
+  private:
+#ifdef _WIN32
+    static constexpr std::array<int, 3> kJelek{SIGINT, SIGTERM, SIGBREAK};
+#else
+    static constexpr std::array<int, 5> kJelek{SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGXFSZ};
+#endif
+    std::array<void (*)(int), kJelek.size()> regi_{};
+    bool aktiv_ = false;
+};
+
+// Writes every byte of the pieces to fd; false on any error.
+inline bool Mindet(int fd, std::initializer_list<std::string_view> darabok) {
+    for (std::string_view d : darabok) {
+        while (!d.empty()) {
+            const unsigned kell = static_cast<unsigned>(std::min<std::size_t>(d.size(), 1u << 30));
+            const auto irt = ::write(fd, d.data(), kell);
+            if (irt < 0 && errno == EINTR) continue;
+            if (irt <= 0) return false;
+            d.remove_prefix(static_cast<std::size_t>(irt));
+        }
+    }
+    return true;
+}
+
+// The file whose bytes a write to ut replaces: ut, or where its chain of
+// symbolic links ends. Empty for a chain that does not end (a loop).
+inline fs::path Cel(const fs::path& ut) {
+    fs::path p = ut;
+    std::error_code e;
+    for (int k = 0; k < 40; ++k) {
+        if (!fs::is_symlink(fs::symlink_status(p, e))) return p;
+        const fs::path t = fs::read_symlink(p, e);
+        if (e) return {};
+        p = t.is_absolute() ? t : p.parent_path() / t;
+    }
+    return {};
+}
+
+// Not a regular file (a device such as /dev/null or /dev/stdout, a pipe):
+// written in place, as there is nothing to replace.
+inline IrasHiba HelybenIr(const std::string& ki, std::initializer_list<std::string_view> darabok) {
+    std::ofstream out(ki, std::ios::out | std::ios::binary | std::ios::trunc);
+    if (!out.is_open()) return IrasHiba::Megnyitas;
+    for (std::string_view d : darabok) out.write(d.data(), static_cast<std::streamsize>(d.size()));
+    out.close();
+    return out.fail() ? IrasHiba::Iras : IrasHiba::Nincs;
+}
+
+}  // namespace vesztes_reszletek
+
+// Writes the pieces as the file ki, whole or not at all: into a new file of
+// a name of this run's own beside it, which replaces ki only once it is
+// complete and closed. So a full disk, a file-size limit or a signal leaves
+// an existing ki as it was, and of two runs writing one ki the last to finish
+// leaves its whole file. ki keeps its permission bits; a symbolic link stays
+// and its target is replaced. What could not be opened for writing in place
+// (no such folder, a folder, a file the user may not write) is refused
+// before anything is written.
+inline IrasHiba EgeszenIr(const std::string& ki, std::initializer_list<std::string_view> darabok) {
+    namespace fs = std::filesystem;
+    using namespace vesztes_reszletek;
+    const fs::path cel = Cel(fs::path(ki));
+    if (cel.empty()) return IrasHiba::Megnyitas;
+    std::error_code e;
+    const fs::file_status allapot = fs::status(cel, e);
+    const bool volt = fs::exists(allapot);
+    if (volt && !fs::is_regular_file(allapot)) {
+        if (fs::is_directory(allapot)) return IrasHiba::Megnyitas;
+        return HelybenIr(ki, darabok);
+    }
+    // Opening for appending changes nothing, but fails where the truncating
+    // open would: a rename must not replace a file its user could not write.
+    if (volt && !std::ofstream(cel, std::ios::out | std::ios::app | std::ios::binary).is_open())
+        return IrasHiba::Megnyitas;
+
+    const fs::path mappa = cel.has_parent_path() ? cel.parent_path() : fs::path(".");
+    std::random_device veletlen;
+    fs::path ideiglenes;
+    int fd = -1;
+    for (int proba = 0; fd < 0 && proba < 100; ++proba) {
+        ideiglenes =
+            mappa / ("." + cel.filename().string().substr(0, 64) + "." +
+                     std::to_string(Folyamat()) + "-" + std::to_string(veletlen()) + ".tmp");
+        fd = ::open(ideiglenes.string().c_str(), O_WRONLY | O_CREAT | O_EXCL | kBinaris, 0666);
+        if (fd < 0 && errno != EEXIST) return IrasHiba::Megnyitas;
+    }
+    if (fd < 0) return IrasHiba::Megnyitas;
+
+    JelOr jelor(ideiglenes.string());
+    bool jo = Mindet(fd, darabok) && Szinkron(fd) == 0;
+    jo = ::close(fd) == 0 && jo;
+    if (jo && volt) fs::permissions(ideiglenes, allapot.permissions(), e);
+    if (jo) {
+        fs::rename(ideiglenes, cel, e);
+        jo = !e;
+    }
+    if (!jo) fs::remove(ideiglenes, e);
+    return jo ? IrasHiba::Nincs : IrasHiba::Iras;
+}
+
+// The text with the platform's line ends: CR LF on Windows, where text files
+// have them, the text itself elsewhere.
+inline std::string_view PlatformSorvegek(const std::string& szoveg, std::string& tar) {
+#ifdef _WIN32
+    tar.clear();
+    tar.reserve(szoveg.size() +
+                static_cast<std::size_t>(std::count(szoveg.begin(), szoveg.end(), '\n')));
+    for (char c : szoveg) {
+        if (c == '\n') tar += '\r';
+        tar += c;
+    }
+    return tar;
+#else
+    static_cast<void>(tar);
+    return szoveg;
+#endif
+}
+
+// Writes the input text as it was read and judged (a byte-order mark
+// included), two line ends and the verdict to ki. ki may not be the input
+// file, which is never written; a failed write leaves an existing ki as it
+// was (EgeszenIr).
 // cppcheck-suppress passedByValue
 inline void Vesztes::EredmenytKiir(std::string be, std::string ki) {
     const int n = ma->rows();
@@ -919,21 +1138,48 @@ inline void Vesztes::EredmenytKiir(std::string be, std::string ki) {
             if ((*ma)(i, j) != 0) vanSbencsupanullasor = false;
     }
 
-    std::ifstream bemenet;
-    if (!Megnyit(bemenet, be)) Leallas("Hiba az inputfajl megnyitasanal!");
     if (UgyanazAFajl(be, ki)) Leallas("Hiba: az inputfajl es a kimeneti fajl ugyanaz!");
-    // Text mode: line ends are written in the platform's convention.
-    std::ofstream out(ki, std::ios::out | std::ios::trunc);
-    if (!out.is_open()) Leallas("Hiba a kimeneti fajl megnyitasanal!");
-
-    char ch = 0;
-    while (SzovegOlvas(bemenet, ch)) out.put(ch);
-    out << std::endl << std::endl;
-    out << (vanSbencsupanullasor ? "vesztesegmentes" : "nem vesztesegmentes");
-    bemenet.close();
-    out.close();
+    std::string tar;
+    const std::string_view szovegresz = PlatformSorvegek(szoveg, tar);
+#ifdef _WIN32
+    const std::string_view sorvegek = "\r\n\r\n";
+#else
+    const std::string_view sorvegek = "\n\n";
+#endif
+    const IrasHiba h = EgeszenIr(
+        ki,
+        {szovegresz, sorvegek, vanSbencsupanullasor ? "vesztesegmentes" : "nem vesztesegmentes"});
+    if (h == IrasHiba::Megnyitas) Leallas("Hiba a kimeneti fajl megnyitasanal!");
     // A result file that could not be written completely is not a result.
-    if (out.fail()) Leallas("Hiba a kimeneti fajl irasanal!");
+    if (h == IrasHiba::Iras) Leallas("Hiba a kimeneti fajl irasanal!");
+}
+
+// What an in-process harness may look at between the steps of a run: the
+// parsed input with the initial tableau, then the final tableau.
+class Megfigyelo {
+  public:
+    virtual ~Megfigyelo() = default;
+    virtual void Beolvasva(const Vesztes&) {}
+    virtual void Kiszamolva(const Vesztes&) {}
+};
+
+// One whole run after the command line: parse be, chase, write ki, the
+// closing text and the wait. Returns only after success; every failure ends
+// the process with its text and status 1 (Leallas), running out of memory
+// included.
+inline void TeljesFutas(const std::string& be, const std::string& ki,
+                        Megfigyelo* figyelo = nullptr) {
+    try {
+        Vesztes v(be);
+        if (figyelo != nullptr) figyelo->Beolvasva(v);
+        v.VesztesegetKeres();
+        if (figyelo != nullptr) figyelo->Kiszamolva(v);
+        v.EredmenytKiir(be, ki);
+        std::cout << KeszSzoveg(ki);
+        Varakozas(Varas::Enter);
+    } catch (const std::bad_alloc&) {
+        Leallas("Hiba: nincs eleg memoria!");
+    }
 }
 
 #endif

@@ -60,6 +60,19 @@ INSTANTIATE_TEST_SUITE_P(
         BeolvasasEset{"ExtraUresFuggoseg", "AB\n\n\nA->B\n", "AB", "AB", ">|A>B|>"},
         BeolvasasEset{"KetSorvegCsak", "\n\n", "", "", ">"},
         BeolvasasEset{"MaganyosCRAttributum", "A\rB\n\n", "A\rB", "\rAB", ">"},
+        // One leading UTF-8 byte-order mark is not text; a second one is.
+        BeolvasasEset{"BajtsorrendJel",
+                      "\xEF\xBB\xBF"
+                      "A,B\nB,C\n\nB->A\n",
+                      "AB|BC", "ABC", "B>A|>"},
+        BeolvasasEset{"KetBajtsorrendJel",
+                      "\xEF\xBB\xBF\xEF\xBB\xBF"
+                      "A\n\n",
+                      "\xEF\xBB\xBF"
+                      "A",
+                      "\xBB\xBF\xEF"
+                      "A",
+                      ">"},
         BeolvasasEset{"NyolcbitesBajt",
                       "\xE9"
                       "A\n\n\xE9->A\n",
@@ -99,6 +112,7 @@ const char* const kIsmeretlen = "Hiba: ismeretlen attributum a fuggosegekben!";
 INSTANTIATE_TEST_SUITE_P(
     Esetek, BeolvasasiHiba,
     ::testing::Values(HibaEset{"UresFajl", "", kUres},
+                      HibaEset{"CsakBajtsorrendJel", "\xEF\xBB\xBF", kUres},
                       HibaEset{"EgySorSorvegNelkul", "A", kNincsUresSor},
                       HibaEset{"EgySorSorveggel", "A\n", kNincsUresSor},
                       HibaEset{"TobbSorSorveggel", "A,B\nB,C\n", kNincsUresSor},

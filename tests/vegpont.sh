@@ -42,8 +42,16 @@ vart() {
 #   RESULT is the expected content of out.txt as a printf %b format, or '-'
 #   when out.txt must not exist. With NYERS=1 it is compared byte for byte,
 #   without the platform's line ends: for files the program must not write.
-#   ARG... default to "in.txt out.txt". The optional shell snippet in $ELOTTE
-#   runs in the case's folder first (to plant files, links, folders).
+#   ARG... default to "in.txt out.txt". Optional, in the environment of the
+#   call:
+#     ELOTTE  a shell snippet run in the case's folder first (to plant files,
+#             links, folders, pipes);
+#     KORLAT  a snippet run in the program's own shell just before it starts
+#             (ulimit, trap);
+#     CSOBOL  1: standard input is a pipe carrying in.txt, not /dev/null;
+#     UTANA   a snippet run in the folder afterwards that must succeed;
+#     MASKENT 1: as root, the program runs as the user nobody.
+#   Every case also checks that no temporary result file is left behind.
 eset() {
     local nev=$1 be=$2 statusz=$3 kimenet=$4 eredmeny=$5
     shift 5
@@ -56,8 +64,21 @@ eset() {
     mkdir -p "$dir"
     [ "$be" = "-" ] || printf '%b' "$be" >"$dir/in.txt"
     (cd "$dir" && eval "${ELOTTE:-:}")
-    local kapott_statusz
-    (cd "$dir" && "${program[@]}" "${args[@]}" </dev/null >"$dir/.kimenet" 2>"$dir/.hibakimenet")
+    local kapott_statusz elotag=()
+    if [ "${MASKENT:-0}" = 1 ] && [ "$(id -u)" = 0 ]; then
+        chmod 755 "$munka"
+        chmod 777 "$dir"
+        elotag=(setpriv --reuid=nobody --regid=nogroup --clear-groups --)
+    fi
+    # A hang is a failure too: the timeout ends it.
+    (
+        cd "$dir" && eval "${KORLAT:-:}" &&
+            if [ "${CSOBOL:-0}" = 1 ]; then
+                cat in.txt | timeout 60 ${elotag[@]+"${elotag[@]}"} "${program[@]}" "${args[@]}"
+            else
+                timeout 60 ${elotag[@]+"${elotag[@]}"} "${program[@]}" "${args[@]}" </dev/null
+            fi >"$dir/.kimenet" 2>"$dir/.hibakimenet"
+    )
     kapott_statusz=$?
     local hibak=()
     [ "$kapott_statusz" = "$statusz" ] || hibak+=("exit status $kapott_statusz, expected $statusz")
@@ -74,6 +95,12 @@ eset() {
         fi
         cmp -s "$dir/out.txt" "$dir/.vart_eredmeny" ||
             hibak+=("out.txt $(od -c "$dir/out.txt" 2>&1 | head -8), expected $(od -c "$dir/.vart_eredmeny" | head -8)")
+    fi
+    local maradt
+    maradt=$(cd "$dir" && ls -A | grep -E '\.tmp$')
+    [ -z "$maradt" ] || hibak+=("temporary files left: $maradt")
+    if [ -n "${UTANA:-}" ]; then
+        (cd "$dir" && eval "$UTANA") || hibak+=("check afterwards failed: $UTANA")
     fi
     # What the program, or the emulator that starts it, wrote to standard
     # error often explains a failure.
@@ -127,6 +154,66 @@ ELOTTE='ln -s in.txt out.txt' NYERS=1 eset azonos_masik_ut "$tipikus" 1 "$azonos
 if [ -w /dev/full ]; then
     eset tele_lemez "$tipikus" 1 'Hiba a kimeneti fajl irasanal!' - in.txt /dev/full
 fi
+
+# The input is read once: the result copies the very text that was judged,
+# from a pipe too, and a named pipe with one writer is read to its end once.
+# Windows has no /dev/stdin.
+[ $crlf = 1 ] ||
+    CSOBOL=1 eset cso_bemenet "$tipikus" 0 "$kesz" "$tipikus\n\nvesztesegmentes" /dev/stdin out.txt
+ELOTTE='mkfifo cso && { timeout 60 sh -c "printf '\''%b'\'' \"\$0\" >cso" "$tipikus" & }' \
+    eset nevesitett_cso - 0 "$kesz" "$tipikus\n\nvesztesegmentes" cso out.txt
+# One leading UTF-8 byte-order mark is not an attribute, and it is copied.
+# (Without the skip the verdict would be "nem vesztesegmentes".)
+bom='\xEF\xBB\xBFA,B\nB,C\n\nB->A\n'
+eset bajtsorrend_jel "$bom" 0 "$kesz" "$bom\n\nvesztesegmentes"
+eset bajtsorrend_jel_crlf '\xEF\xBB\xBFA,B\r\nB,C\r\n\r\nB->A\r\n' 0 "$kesz" "$bom\n\nvesztesegmentes"
+
+# The result file is replaced whole or not at all.
+hosszu=$(perl -e 'print "AB\n" x 3000, "\nA->B\n"')
+ELOTTE='printf regi >out.txt' KORLAT="trap '' XFSZ; ulimit -f 4" NYERS=1 \
+    eset fajlmeret_korlat "$hosszu" 1 'Hiba a kimeneti fajl irasanal!' 'regi'
+if [ $crlf = 0 ]; then
+    # Links, permission bits and users as on Linux; Wine has none of them
+    # for the program.
+    ELOTTE='printf regi >out.txt; chmod 444 out.txt' MASKENT=1 NYERS=1 \
+        eset csak_olvashato_eredmeny "$tipikus" 1 'Hiba a kimeneti fajl megnyitasanal!' 'regi'
+    ELOTTE='printf regi >cel.txt; ln -s cel.txt out.txt' UTANA='[ "$(readlink out.txt)" = cel.txt ]' \
+        eset szimbolikus_link_eredmeny "$tipikus" 0 "$kesz" "$tipikus\n\nvesztesegmentes"
+    ELOTTE='printf regi >out.txt; chmod 640 out.txt' UTANA='[ "$(stat -c %a out.txt)" = 640 ]' \
+        eset jogok_megmaradnak "$tipikus" 0 "$kesz" "$tipikus\n\nvesztesegmentes"
+    UTANA='touch uj && [ "$(stat -c %a out.txt)" = "$(stat -c %a uj)" ]' \
+        eset uj_eredmeny_jogai "$tipikus" 0 "$kesz" "$tipikus\n\nvesztesegmentes"
+    eset olvasasi_hiba - 1 'Hiba az inputfajl olvasasanal!' - /proc/self/mem out.txt
+    # The limit's signal ends the run (128 + SIGXFSZ): the temporary file goes
+    # with it, and the old result stays.
+    ELOTTE='printf regi >out.txt' KORLAT="ulimit -f 4" NYERS=1 \
+        eset fajlmeret_jelzes "$hosszu" $((128 + $(kill -l XFSZ))) '' 'regi'
+fi
+
+# Two runs on one result file, the second ending while the first writes: the
+# file is one run's whole result, never a mix.
+egyideju() {
+    local nev=egyideju_futasok
+    if [ $lista = 1 ]; then echo "$nev"; return; fi
+    [ -z "$csak" ] || [ "$csak" = "$nev" ] || return 0
+    local dir="$munka/$nev" hibak=() elso
+    mkdir -p "$dir"
+    perl -e 'print "AB\n" x 400000, "\nA->B\n"' >"$dir/nagy.txt"
+    printf 'A,B\nB,C\n\nA->C\n' >"$dir/kicsi.txt"
+    (cd "$dir" && exec timeout 120 "${program[@]}" nagy.txt out.txt </dev/null >/dev/null 2>&1) &
+    elso=$!
+    # Until the first run begins to write: the result file, or a temporary file.
+    (cd "$dir" && until [ -s out.txt ] || compgen -G '.*.tmp' >/dev/null || ! kill -0 $elso 2>/dev/null; do :; done)
+    (cd "$dir" && timeout 60 "${program[@]}" kicsi.txt out.txt </dev/null >/dev/null 2>&1) ||
+        hibak+=("the second run failed")
+    wait $elso || hibak+=("the first run failed")
+    { cat "$dir/nagy.txt"; printf '\n\nvesztesegmentes'; } | vart "$(cat)" >"$dir/.nagy"
+    { cat "$dir/kicsi.txt"; printf '\n\nnem vesztesegmentes'; } | vart "$(cat)" >"$dir/.kicsi"
+    cmp -s "$dir/out.txt" "$dir/.nagy" || cmp -s "$dir/out.txt" "$dir/.kicsi" ||
+        hibak+=("out.txt is neither run's result: $(od -c "$dir/out.txt" | head -4) ... $(tail -c 40 "$dir/out.txt" | od -c | head -3)")
+    rogzit "$nev" ${hibak[@]+"${hibak[@]}"}
+}
+egyideju
 
 # The bundled examples and their verdicts.
 peldak=$(cd "$(dirname "$0")/../examples" && pwd)

@@ -14,6 +14,11 @@
 // the same arguments always give the same text.
 namespace generator {
 
+// A uniform random integer of a .. b.
+inline int Egesz(std::mt19937& gen, int a, int b) {
+    return std::uniform_int_distribution<int>(a, b)(gen);
+}
+
 // Bytes usable anywhere, first the readable ones. ',', '-', '>' separate
 // dependency sides and a CR before a line feed would end the line, so those
 // four only appear in the covering schemas of General, and only where they
@@ -26,7 +31,7 @@ inline std::vector<char> Abc() {
     for (int c = 0; c < 256; ++c)
         if (!Tilos(c) && std::find(abc.begin(), abc.end(), static_cast<char>(c)) == abc.end())
             abc.push_back(static_cast<char>(c));
-    return abc;  // 251 bytes
+    return abc;
 }
 
 // Random inputs: schemas that together cover all m attributes, then random
@@ -34,7 +39,6 @@ inline std::vector<char> Abc() {
 // random dependencies with 1 to 3 left and 1 to 2 right attributes.
 inline std::string General(int n, int d, int m, std::uint32_t mag = 1) {
     std::mt19937 gen(mag);
-    auto Egesz = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(gen); };
     const std::vector<char> abc = Abc();
     const int hasznalhato = std::min(m, static_cast<int>(abc.size()));
     std::string s;
@@ -52,19 +56,19 @@ inline std::string General(int n, int d, int m, std::uint32_t mag = 1) {
         ++semak;
     }
     for (; semak < n; ++semak) {
-        for (int k = Egesz(2, 8); k > 0; --k) {
-            s += abc[static_cast<size_t>(Egesz(0, hasznalhato - 1))];
+        for (int k = Egesz(gen, 2, 8); k > 0; --k) {
+            s += abc[static_cast<size_t>(Egesz(gen, 0, hasznalhato - 1))];
             if (k > 1) s += ',';
         }
         s += '\n';
     }
     s += '\n';
     for (int k = 0; k < d; ++k) {
-        for (int a = Egesz(1, 3); a > 0; --a)
-            s += abc[static_cast<size_t>(Egesz(0, hasznalhato - 1))];
+        for (int a = Egesz(gen, 1, 3); a > 0; --a)
+            s += abc[static_cast<size_t>(Egesz(gen, 0, hasznalhato - 1))];
         s += "->";
-        for (int a = Egesz(1, 2); a > 0; --a)
-            s += abc[static_cast<size_t>(Egesz(0, hasznalhato - 1))];
+        for (int a = Egesz(gen, 1, 2); a > 0; --a)
+            s += abc[static_cast<size_t>(Egesz(gen, 0, hasznalhato - 1))];
         s += '\n';
     }
     return s;
@@ -81,7 +85,7 @@ enum class Csalad {
     UresBal,              // half the dependencies have an empty left side
     Ismetlodo,            // n copies of eight schemas
     Osszeomlas,           // every row ends in one class in every column
-    AttributumonkentEgy,  // 251 one-attribute schemas, n dependencies
+    AttributumonkentEgy,  // a one-attribute schema for every byte of Abc(), n dependencies
 };
 
 struct CsaladNev {
@@ -105,8 +109,8 @@ inline const std::vector<CsaladNev>& Csaladok() {
 
 inline std::string Rossz(Csalad cs, int n, std::uint32_t mag = 1) {
     std::mt19937 gen(mag);
-    auto Egesz = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(gen); };
     const std::vector<char> abc = Abc();
+    const int betuk = static_cast<int>(abc.size());  // the bytes usable anywhere
     auto Attr = [&](int k) { return abc[static_cast<size_t>(k)]; };
     // k distinct random attributes of the first u.
     auto Valogat = [&](int k, int u) {
@@ -133,7 +137,7 @@ inline std::string Rossz(Csalad cs, int n, std::uint32_t mag = 1) {
             std::string elso(1, a);
             for (int i = 0; i < p; ++i) elso += Q(i);
             Sor(elso);
-            for (int r = p + 1; r < n; ++r) Sor(std::string(1, a) + Attr(Egesz(1, p)));
+            for (int r = p + 1; r < n; ++r) Sor(std::string(1, a) + Attr(Egesz(gen, 1, p)));
             std::string bk;
             for (int j = 0; j < b; ++j) bk += B(j);
             Sor(bk);
@@ -147,11 +151,11 @@ inline std::string Rossz(Csalad cs, int n, std::uint32_t mag = 1) {
         case Csalad::ForditottLanc: {
             // Row 0 has every attribute; every other row has A_0 and one more.
             // A_0 -> A_1, A_1 -> A_2, ... listed from the end.
-            const int l = 250;
-            std::string mind;
-            for (int i = 0; i <= l; ++i) mind += Attr(i);
-            Sor(mind);
-            for (int r = 1; r < n; ++r) Sor(std::string(1, Attr(0)) + Attr(Egesz(1, l)));
+            const int l = betuk - 1;
+            std::string osszes;
+            for (int i = 0; i <= l; ++i) osszes += Attr(i);
+            Sor(osszes);
+            for (int r = 1; r < n; ++r) Sor(std::string(1, Attr(0)) + Attr(Egesz(gen, 1, l)));
             s += '\n';
             for (int i = l - 1; i >= 0; --i) Sor(std::string(1, Attr(i)) + "->" + Attr(i + 1));
             break;
@@ -159,19 +163,19 @@ inline std::string Rossz(Csalad cs, int n, std::uint32_t mag = 1) {
         case Csalad::SzelesBal: {
             const int u = 32;
             Sor(Valogat(u, u));
-            for (int r = 1; r < n; ++r) Sor(Valogat(Egesz(20, 30), u));
+            for (int r = 1; r < n; ++r) Sor(Valogat(Egesz(gen, 20, 30), u));
             s += '\n';
             for (int k = 0; k < n; ++k)
-                Sor(Valogat(Egesz(10, 14), u) + "->" + Valogat(Egesz(1, 3), u));
+                Sor(Valogat(Egesz(gen, 10, 14), u) + "->" + Valogat(Egesz(gen, 1, 3), u));
             break;
         }
         case Csalad::UresBal: {
-            Sor(Valogat(251, 251));
-            for (int r = 1; r < n; ++r) Sor(Valogat(Egesz(2, 8), 251));
+            Sor(Valogat(betuk, betuk));
+            for (int r = 1; r < n; ++r) Sor(Valogat(Egesz(gen, 2, 8), betuk));
             s += '\n';
             for (int k = 0; k < n; ++k)
-                Sor((k % 2 == 0 ? std::string() : Valogat(Egesz(1, 3), 251)) + "->" +
-                    Valogat(Egesz(1, 2), 251));
+                Sor((k % 2 == 0 ? std::string() : Valogat(Egesz(gen, 1, 3), betuk)) + "->" +
+                    Valogat(Egesz(gen, 1, 2), betuk));
             break;
         }
         case Csalad::Ismetlodo: {
@@ -188,26 +192,28 @@ inline std::string Rossz(Csalad cs, int n, std::uint32_t mag = 1) {
             for (int r = 0; r < n; ++r) Sor(minta[static_cast<size_t>(r % db)]);
             s += '\n';
             for (int k = 0; k < n; ++k)
-                Sor(Valogat(Egesz(1, 3), u) + "->" + Valogat(Egesz(1, 2), u));
+                Sor(Valogat(Egesz(gen, 1, 3), u) + "->" + Valogat(Egesz(gen, 1, 2), u));
             break;
         }
         case Csalad::Osszeomlas: {
             // Every row has K; K -> every attribute, then random dependencies.
-            Sor(Valogat(251, 251));
-            for (int r = 1; r < n; ++r) Sor(std::string(1, Attr(0)) + Valogat(Egesz(1, 7), 251));
+            Sor(Valogat(betuk, betuk));
+            for (int r = 1; r < n; ++r)
+                Sor(std::string(1, Attr(0)) + Valogat(Egesz(gen, 1, 7), betuk));
             s += '\n';
-            std::string mind;
-            for (int i = 1; i < 251; ++i) mind += Attr(i);
-            Sor(std::string(1, Attr(0)) + "->" + mind);
+            std::string osszes;
+            for (int i = 1; i < betuk; ++i) osszes += Attr(i);
+            Sor(std::string(1, Attr(0)) + "->" + osszes);
             for (int k = 1; k < n; ++k)
-                Sor(Valogat(Egesz(1, 3), 251) + "->" + Valogat(Egesz(1, 2), 251));
+                Sor(Valogat(Egesz(gen, 1, 3), betuk) + "->" + Valogat(Egesz(gen, 1, 2), betuk));
             break;
         }
         case Csalad::AttributumonkentEgy: {
-            for (int i = 0; i < 251; ++i) Sor(std::string(1, Attr(i)));
+            for (int i = 0; i < betuk; ++i) Sor(std::string(1, Attr(i)));
             s += '\n';
             for (int k = 0; k < n; ++k)
-                Sor(std::string(1, Attr(Egesz(0, 250))) + "->" + Attr(Egesz(0, 250)));
+                Sor(std::string(1, Attr(Egesz(gen, 0, betuk - 1))) + "->" +
+                    Attr(Egesz(gen, 0, betuk - 1)));
             break;
         }
     }
@@ -226,25 +232,24 @@ struct Korlatok {
 // the byte 0xE9 (a negative char), with 0 to 2 right-side attributes, for the
 // differential tests: many classes form and right sides overlap left sides.
 inline referencia::Bemenet Kicsi(std::mt19937& gen, const Korlatok& k) {
-    auto Egesz = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(gen); };
     const std::string abc = "ABCDEFGHIJ \xE9";
-    const int m = Egesz(1, static_cast<int>(abc.size()));
+    const int m = Egesz(gen, 1, static_cast<int>(abc.size()));
     referencia::Bemenet b;
-    for (int i = Egesz(1, k.max_sema); i > 0; --i) {
+    for (int i = Egesz(gen, 1, k.max_sema); i > 0; --i) {
         std::string sema;
-        for (int a = Egesz(1, k.max_sema_hossz); a > 0; --a)
-            sema += abc[static_cast<size_t>(Egesz(0, m - 1))];
+        for (int a = Egesz(gen, 1, k.max_sema_hossz); a > 0; --a)
+            sema += abc[static_cast<size_t>(Egesz(gen, 0, m - 1))];
         b.semak.push_back(sema);
     }
     const std::string u = referencia::Univerzum(b);
     auto Univerzumbol = [&](int min, int max) {
         std::string s;
-        for (int i = Egesz(min, max); i > 0; --i)
-            s += u[static_cast<size_t>(Egesz(0, static_cast<int>(u.size()) - 1))];
+        for (int i = Egesz(gen, min, max); i > 0; --i)
+            s += u[static_cast<size_t>(Egesz(gen, 0, static_cast<int>(u.size()) - 1))];
         return s;
     };
-    for (int i = Egesz(0, k.max_fuggoseg); i > 0; --i) {
-        std::string bal = Univerzumbol(Egesz(0, 9) == 0 ? 0 : 1, k.max_bal);
+    for (int i = Egesz(gen, 0, k.max_fuggoseg); i > 0; --i) {
+        std::string bal = Univerzumbol(Egesz(gen, 0, 9) == 0 ? 0 : 1, k.max_bal);
         b.fuggosegek.emplace_back(bal, Univerzumbol(0, 2));
     }
     return b;
@@ -254,23 +259,25 @@ inline referencia::Bemenet Kicsi(std::mt19937& gen, const Korlatok& k) {
 // from 1 to 3 schemas over A to G, then one single-attribute schema, and up
 // to 8 dependencies with 0 to 2 left and 1 to 2 right attributes.
 inline referencia::Bemenet Ikrek(std::mt19937& gen) {
-    auto Egesz = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(gen); };
     referencia::Bemenet b;
     std::vector<std::string> minta;
-    for (int i = Egesz(1, 3); i > 0; --i) {
+    for (int i = Egesz(gen, 1, 3); i > 0; --i) {
         std::string s;
-        for (int a = Egesz(1, 4); a > 0; --a) s += static_cast<char>('A' + Egesz(0, 6));
+        for (int a = Egesz(gen, 1, 4); a > 0; --a) s += static_cast<char>('A' + Egesz(gen, 0, 6));
         minta.push_back(s);
     }
-    for (int i = Egesz(1, 12); i > 0; --i)
-        b.semak.push_back(minta[static_cast<size_t>(Egesz(0, static_cast<int>(minta.size()) - 1))]);
-    b.semak.push_back("ABCDEFG"[Egesz(0, 6)] + std::string());
+    for (int i = Egesz(gen, 1, 12); i > 0; --i)
+        b.semak.push_back(
+            minta[static_cast<size_t>(Egesz(gen, 0, static_cast<int>(minta.size()) - 1))]);
+    b.semak.push_back("ABCDEFG"[Egesz(gen, 0, 6)] + std::string());
     const std::string u = referencia::Univerzum(b);
-    auto Betu = [&] { return u[static_cast<size_t>(Egesz(0, static_cast<int>(u.size()) - 1))]; };
-    for (int i = Egesz(0, 8); i > 0; --i) {
+    auto Betu = [&] {
+        return u[static_cast<size_t>(Egesz(gen, 0, static_cast<int>(u.size()) - 1))];
+    };
+    for (int i = Egesz(gen, 0, 8); i > 0; --i) {
         std::string x, y;
-        for (int a = Egesz(0, 2); a > 0; --a) x += Betu();
-        for (int a = Egesz(1, 2); a > 0; --a) y += Betu();
+        for (int a = Egesz(gen, 0, 2); a > 0; --a) x += Betu();
+        for (int a = Egesz(gen, 1, 2); a > 0; --a) y += Betu();
         b.fuggosegek.emplace_back(x, y);
     }
     return b;

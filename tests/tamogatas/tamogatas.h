@@ -77,7 +77,7 @@ inline std::string Szovegkent(const std::string& s) {
     return r;
 }
 
-// A file in the test's own temporary folder, removed with the object.
+// A file in the system's temporary folder, removed with the object.
 class IdeiglenesFajl {
   public:
     explicit IdeiglenesFajl(const std::string& tartalom) {
@@ -165,37 +165,38 @@ struct Futas {
     std::string eredmeny;  // the result file ("" when there is none)
 };
 
-// The program's whole run on the named files, in this process: the steps of
-// main, its texts and exit statuses, with an empty standard input. The
+// The program's whole run on the named files, in this process: TeljesFutas, the
+// steps of main after the command line, with an empty standard input. The
 // process never ends here; a failure is returned in statusz.
 inline Futas Futtat(const std::string& be, const std::string& ki,
                     Reszletek reszletek = Reszletek::Igen) {
-    const bool mind = reszletek == Reszletek::Igen;
+    struct Gyujto : Megfigyelo {
+        Futas* f;
+        bool mind;
+        Gyujto(Futas* futas, bool m) : f(futas), mind(m) {}
+        void Beolvasva(const Vesztes& v) override {
+            if (!mind) return;
+            f->bemenet = VesztesVizsgalo::Bemenet(v);
+            f->kezdo = VesztesVizsgalo::Tablazat(v);
+        }
+        void Kiszamolva(const Vesztes& v) override {
+            f->osszevonasok = VesztesVizsgalo::Osszevonasok(v);
+            f->probak = VesztesVizsgalo::Probak(v);
+            if (mind) f->vegso = VesztesVizsgalo::Tablazat(v);
+        }
+    };
     Futas f;
+    Gyujto gyujto(&f, reszletek == Reszletek::Igen);
     {
         KilepesElfogo elfogo;
         try {
-            try {
-                Vesztes v(be);
-                if (mind) {
-                    f.bemenet = VesztesVizsgalo::Bemenet(v);
-                    f.kezdo = VesztesVizsgalo::Tablazat(v);
-                }
-                v.VesztesegetKeres();
-                f.osszevonasok = VesztesVizsgalo::Osszevonasok(v);
-                f.probak = VesztesVizsgalo::Probak(v);
-                if (mind) f.vegso = VesztesVizsgalo::Tablazat(v);
-                v.EredmenytKiir(be, ki);
-                std::cout << KeszSzoveg(ki);
-            } catch (const std::bad_alloc&) {
-                Leallas("Hiba: nincs eleg memoria!");
-            }
+            TeljesFutas(be, ki, &gyujto);
         } catch (const Kilepett& k) {
             f.statusz = k.statusz;
         }
         f.kimenet = elfogo.Kimenet();
     }
-    if (mind) f.eredmeny = FajlTartalom(ki);
+    if (reszletek == Reszletek::Igen) f.eredmeny = FajlTartalom(ki);
     return f;
 }
 
