@@ -306,6 +306,12 @@ inline std::vector<int> Vesztes::Oszlopok(cLista* oldal) const {
 }
 
 namespace vesztes_reszletek {
+
+// For the tests only: signatures then hash to one of four values, so that
+// collisions, long probe runs, runs that wrap around and deletions in the
+// tables are exercised on small inputs. The program never sets it.
+inline bool egyforma_ujjlenyomat = false;
+
 // The chase run as a closure over classes of rows, in the spirit of
 // congruence closure: work is done where something changed, not in passes.
 //
@@ -729,14 +735,20 @@ inline void Uldozes::Athelyez(int r, int c, int honnan, int hova) {
     for (int gi : utana_) Probal(gi, r);
 }
 
+// A multiplicative mix over the signature's class ids: the golden-ratio
+// constant as the start, and the 64-bit finaliser multiplier of MurmurHash3
+// with its shift after every id.
 inline std::uint32_t Uldozes::Ujjlenyomat(const Csoport& g, int r) const {
-    std::uint64_t h = 0x9E3779B97F4A7C15ULL;
+    constexpr std::uint64_t kKezdet = 0x9E3779B97F4A7C15ULL;
+    constexpr std::uint64_t kSzorzo = 0xFF51AFD7ED558CCDULL;
+    constexpr unsigned kEltolas = 33;
+    std::uint64_t h = kKezdet;
     for (int c : g.bal) {
         h ^= static_cast<std::uint32_t>(Id(r, c));
-        h *= 0xFF51AFD7ED558CCDULL;
-        h ^= h >> 33;
+        h *= kSzorzo;
+        h ^= h >> kEltolas;
     }
-    return static_cast<std::uint32_t>(h);
+    return static_cast<std::uint32_t>(egyforma_ujjlenyomat ? h & 3 : h);
 }
 
 // The slot of the entry with row r's signature, or the empty slot where it

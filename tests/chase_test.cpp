@@ -136,12 +136,23 @@ struct VeletlenMeret {
     const char* nev;
     int darab;
     generator::Korlatok korlatok;
+    bool egyforma_ujjlenyomat = false;  // every signature hashes alike
+};
+
+// While it lives, the chase's tables hash every signature alike.
+class EgyformaUjjlenyomat {
+  public:
+    explicit EgyformaUjjlenyomat(bool be) { vesztes_reszletek::egyforma_ujjlenyomat = be; }
+    ~EgyformaUjjlenyomat() { vesztes_reszletek::egyforma_ujjlenyomat = false; }
+    EgyformaUjjlenyomat(const EgyformaUjjlenyomat&) = delete;
+    EgyformaUjjlenyomat& operator=(const EgyformaUjjlenyomat&) = delete;
 };
 
 class ChaseVeletlen : public ::testing::TestWithParam<VeletlenMeret> {};
 
 TEST_P(ChaseVeletlen, EgyezikAReferenciaval) {
     const VeletlenMeret& p = GetParam();
+    const EgyformaUjjlenyomat hash(p.egyforma_ujjlenyomat);
     std::mt19937 gen(20261208);
     int vesztesegmentesek = 0;
     for (int eset = 0; eset < p.darab; ++eset) {
@@ -160,33 +171,59 @@ TEST_P(ChaseVeletlen, EgyezikAReferenciaval) {
     EXPECT_LT(vesztesegmentesek, p.darab * 19 / 20);
 }
 
-INSTANTIATE_TEST_SUITE_P(Meretek, ChaseVeletlen,
-                         ::testing::Values(VeletlenMeret{"Kicsi", 2000, {6, 4, 6, 3}},
-                                           VeletlenMeret{"Nagyobb", 400, {30, 5, 25, 3}}),
-                         NevSzerint());
+INSTANTIATE_TEST_SUITE_P(
+    Meretek, ChaseVeletlen,
+    ::testing::Values(VeletlenMeret{"Kicsi", 2000, {6, 4, 6, 3}},
+                      VeletlenMeret{"Nagyobb", 400, {30, 5, 25, 3}},
+                      VeletlenMeret{"KicsiEgyformaHash", 2000, {6, 4, 6, 3}, true},
+                      VeletlenMeret{"NagyobbEgyformaHash", 400, {30, 5, 25, 3}, true}),
+    NevSzerint());
 
 // The benchmark's worst-case families at small sizes, and random inputs
 // where most schemas repeat (the twins the chase folds), against the reference.
 class ChaseRossz : public ::testing::TestWithParam<generator::CsaladNev> {};
 
 TEST_P(ChaseRossz, EgyezikAReferenciaval) {
-    for (int n : {1, 2, 7, 30}) {
-        const Futas f = Sikeres(generator::Rossz(GetParam().csalad, n));
-        ASSERT_EQ(f.vegso, referencia::Chase(f.bemenet)) << GetParam().nev << " " << n;
+    for (bool egyforma : {false, true}) {
+        const EgyformaUjjlenyomat hash(egyforma);
+        for (int n : {1, 2, 7, 30}) {
+            const Futas f = Sikeres(generator::Rossz(GetParam().csalad, n));
+            ASSERT_EQ(f.vegso, referencia::Chase(f.bemenet))
+                << GetParam().nev << " " << n << (egyforma ? ", signatures hashed alike" : "");
+        }
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Csaladok, ChaseRossz, ::testing::ValuesIn(generator::Csaladok()),
                          NevSzerint());
 
-TEST(ChaseIkrek, EgyezikAReferenciaval) {
+// Generated inputs of one shape, under both hashes: twins (schemas that
+// mostly repeat), and pairs whose pooled classes fill and then leave a
+// group's table.
+struct AlakEset {
+    const char* nev;
+    referencia::Bemenet (*general)(std::mt19937&);
+    bool egyforma_ujjlenyomat;
+};
+
+class ChaseAlak : public ::testing::TestWithParam<AlakEset> {};
+
+TEST_P(ChaseAlak, EgyezikAReferenciaval) {
+    const EgyformaUjjlenyomat hash(GetParam().egyforma_ujjlenyomat);
     std::mt19937 gen(20261209);
     for (int eset = 0; eset < 600; ++eset) {
-        const referencia::Bemenet b = generator::Ikrek(gen);
+        const referencia::Bemenet b = GetParam().general(gen);
         const Futas f = Sikeres(referencia::Szoveg(b));
         ASSERT_EQ(f.vegso, referencia::Chase(b)) << referencia::Szoveg(b);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Generatorok, ChaseAlak,
+                         ::testing::Values(AlakEset{"Ikrek", generator::Ikrek, false},
+                                           AlakEset{"IkrekEgyformaHash", generator::Ikrek, true},
+                                           AlakEset{"Parok", generator::Parok, false},
+                                           AlakEset{"ParokEgyformaHash", generator::Parok, true}),
+                         NevSzerint());
 
 // The bundled examples, tableau for tableau against the reference.
 TEST(ChasePeldak, EgyezikAReferenciaval) {

@@ -283,6 +283,37 @@ inline referencia::Bemenet Ikrek(std::mt19937& gen) {
     return b;
 }
 
+// A small random input in which many pooled classes form in a few columns
+// and then merge, so that a group's table holds many signatures when rows
+// leave them: 2 to 24 pairs of twin rows, each pair with an attribute of its
+// own ('a' on) and up to two of "VWX"; a row with the columns PQRS that the
+// pairs lack, one with VWX; dependencies that pool most pairs in P or Q, then some of a
+// list that merge pairs through V, W, X and carry classes between P to S.
+inline referencia::Bemenet Parok(std::mt19937& gen) {
+    referencia::Bemenet b;
+    b.semak = {"PQRS", "VWX"};
+    const int k = Egesz(gen, 2, 24);
+    for (int i = 0; i < k; ++i) {
+        std::string s(1, static_cast<char>('a' + i));
+        for (int a = Egesz(gen, 0, 2); a > 0; --a) s += "VWX"[Egesz(gen, 0, 2)];
+        b.semak.push_back(s);
+        b.semak.push_back(s);
+        if (Egesz(gen, 0, 3) != 0)
+            b.fuggosegek.emplace_back(std::string(1, s[0]), Egesz(gen, 0, 1) == 0 ? "P" : "Q");
+    }
+    std::shuffle(b.semak.begin(), b.semak.end(), gen);
+    std::shuffle(b.fuggosegek.begin(), b.fuggosegek.end(), gen);
+    const std::vector<std::pair<std::string, std::string>> tovabbi = {
+        {"V", "P"},  {"W", "P"}, {"X", "Q"}, {"P", "Q"},   {"Q", "R"},
+        {"PQ", "S"}, {"R", "P"}, {"S", "Q"}, {"PR", "QS"}, {"VW", "R"}};
+    for (int i = Egesz(gen, 1, 6); i > 0; --i) {
+        const auto& f = tovabbi[static_cast<size_t>(Egesz(gen, 0, 9))];
+        const int hely = Egesz(gen, 0, static_cast<int>(b.fuggosegek.size()));
+        b.fuggosegek.insert(b.fuggosegek.begin() + hely, f);
+    }
+    return b;
+}
+
 }  // namespace generator
 
 #endif
