@@ -62,6 +62,10 @@ class matrix {
         return v[static_cast<std::size_t>(i) * static_cast<std::size_t>(y) +
                  static_cast<std::size_t>(j)];
     }
+    const T& operator()(int i, int j) const {
+        return v[static_cast<std::size_t>(i) * static_cast<std::size_t>(y) +
+                 static_cast<std::size_t>(j)];
+    }
 
     int rows() const { return x; }
     int cols() const { return y; }

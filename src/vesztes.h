@@ -311,16 +311,27 @@ namespace vesztes_reszletek {
 // collisions, long probe runs, runs that wrap around and deletions in the
 // tables are exercised on small inputs. The program never sets it.
 inline bool egyforma_ujjlenyomat = false;
+// For the tests only: budgets of a few units for every other group and for
+// the tables and queues, so that groups give their tables up early and at
+// every stage of a run. The program never sets it.
+inline bool kis_keretek = false;
+
+// Bits in a word of the bitsets.
+constexpr std::size_t kSzo = 64;
 
 // The chase run as a closure over classes of rows, in the spirit of
-// congruence closure: work is done where something changed, not in passes.
+// congruence closure: work is done where something changed, not in passes,
+// as long as that work stays within budgets; beyond them it falls back to
+// passes of the grouped chase.
 //
 // Classes. In every column each row belongs to one class, and the rows of a
 // class hold one symbol there. A cell's class is
 //   - the column's zero class (the distinguished symbol, code 0) when its bit
 //     in nulla_ is set;
-//   - else a pooled class when its bit in the row's tobbes_ mask is set: the
-//     record -id - 1 of tar_, where id is the cell's entry in osztaly_;
+//   - else a pooled class, a class of two or more rows with a record in tar_
+//     ("store"), when the column's bit in the row's tobbes_ ("multiple")
+//     mask is set: the record -id - 1, where id is the cell's entry in
+//     osztaly_;
 //   - else the singleton class of its row r, code r + 1 (the row's own
 //     symbol), with no storage at all.
 // Id() names a cell's class as one int: 0, the negative id of a pooled
@@ -333,13 +344,19 @@ inline bool egyforma_ujjlenyomat = false;
 //        smaller move into the larger; a class meeting the zero class moves
 //        into it. So a row changes class O(log n) times in a column and
 //        joins its zero class at most once.
-//   (O4) kozos_ has a bit for each row whose tobbes_ mask is not empty.
+//   (O4) kozos_ ("shared") has a bit for each row whose tobbes_ mask is not
+//        empty, and tobb_ a bit for each cell whose class is not a
+//        singleton; Athelyez, where a row moves, writes them with tobbes_
+//        (Latogat too, for rows that have no pooled class).
 //
 // Dependency groups. Dependencies with the same left-side columns X form one
 // group whose right side Y is the union of theirs, less X. A row's signature
 // for a group is its class ids in X: two rows agree on X exactly when their
 // signatures are equal. A row with a singleton class in some X column agrees
-// with no other row: it is ineligible. The eligible rows come in two kinds:
+// with no other row: it is ineligible. A group is either incremental or, once
+// its work outgrows its budget, in passes.
+//
+// Incremental groups. The eligible rows come in two kinds:
 //   - all-zero signature: found by AND-ing the zero bitsets of X. A visit of
 //     the group makes them agree on Y. A group is visited first at the start,
 //     then again only if a row has joined the zero class of one of its X
@@ -354,45 +371,91 @@ inline bool egyforma_ujjlenyomat = false;
 //        looked up in a group's table when one of its X classes has changed;
 //        a row with no pooled class at all (kozos_) has no signature of the
 //        second kind, so joining a zero class costs it two bits.
-// When no group is queued, no column is marked and no work item is left,
-// every dependency holds: rows agreeing on some X agree with one
-// representative, so with each other, on Y. Only merges that the plain pass
-// loop also makes are made, and codes follow O1, so the final tableau is the
-// plain loop's.
+// Groups in passes. Such a group has no table and is no longer told of
+// moves. A pass visits, in group order, each group none of whose X columns
+// is unchanged (modosult_) since its last visit began: the rows with no
+// singleton class in X (the AND of tobb_) are grouped by signature in a
+// table built for the visit, and each is made to agree on Y with the first
+// row of its signature. That is the plain pass loop's visit, less the groups
+// it would find with nothing to do.
+// When no group is queued, no column is marked, no work item is left and no
+// group in passes has a changed X column, every dependency holds: rows
+// agreeing on some X agree with one representative, so with each other, on
+// Y. Only merges that the plain pass loop also makes are made, and codes
+// follow O1, so the final tableau is the plain loop's.
 //
-// Memory: osztaly_ is the size of the tableau but only pages that hold
-// pooled cells are touched; a bit per cell (nulla_); 32 bytes a row
-// (tobbes_); records and table entries for pooled classes only.
+// Budgets. A group's incremental work (its visits, the moves that look at
+// it, its lookups) is charged to it; past twice the cost of one pass visit,
+// 2 (n + 64) (|X| + |Y| + 1), it goes to passes. So are a group whose table
+// would take the tables' slots past kvota_, and one that would add a work
+// item to a full egyeztet_. The incremental work is thus at most twice one
+// pass, and each pass after it costs what a pass of the plain grouped chase
+// costs on the groups it visits, and no more passes are made: every pass
+// starts from a tableau with at least as many merges as the plain loop's.
+//
+// Sizes, for n rows, m columns, g groups and L, the total length of the
+// dependencies' sides (words are 64 bits):
+//   osztaly_          n m ints; only pages of pooled cells are touched
+//   nulla_, tobb_     m ceil(n / 64) words each
+//   tobbes_, kozos_   4 words and 1 bit a row
+//   tar_, its sorok   one record a pooled class alive at once, at most
+//                     n m / 2 records; their row lists hold each pooled cell
+//                     once, n m ints at most (capacity twice that)
+//   group tables      slots of all tables <= kvota_ = 2 (n + m + L) +
+//                     n m / 64 + 1024, one word a slot
+//   pass table        seged_tabla_ < 4 n slots, jeloltek_ and parok_ n each
+//   egyeztet_         < sor_korlat_ = 2 (n + m + L) + 1024 items
+//   kesobb_           <= sor_korlat_ items: a merge that finds it full is
+//                     made at once
+//   hasznalo_         L ints; varo_, utana_, atmenetiek_ g ints each
+//   csoportok_        its sides L ints; allapot_ 8 words a group
+//   per column        jelolt_, valtozott_, modosult_: m each
+// No structure is indexed by row and group. The caller's twin folding adds
+// 6 words a row (the schema masks and row maps) and no copy of the tableau.
 class Uldozes {
   public:
-    struct Fuggoseg {
-        std::vector<int> bal;   // left-side columns, ascending, distinct
-        std::vector<int> jobb;  // right-side columns, ascending, distinct
+    // One dependency: its left- and right-side columns.
+    struct Szabaly {
+        std::vector<int> bal;   // ascending, distinct
+        std::vector<int> jobb;  // ascending, distinct
     };
 
-    // t: the initial tableau (0 or the row's number plus one in every cell).
-    Uldozes(matrix<int>& t, std::vector<Fuggoseg> fuggosegek);
-
-    // Runs the chase to its fixed point and writes the final codes into t.
-    void Futtat(matrix<int>& t);
-
-    long long Osszevonasok() const { return osszevonasok_; }
-    long long Probak() const { return probak_; }
-
-    // A set of columns, one bit each.
-    using Maszk = std::array<std::uint64_t, 4>;
+    // A set of columns, one bit each: a tableau has at most 256 columns.
+    static constexpr std::size_t kMaszkSzavak = 256 / kSzo;
+    using Maszk = std::array<std::uint64_t, kMaszkSzavak>;
     static bool Bit(const Maszk& mk, int c) {
-        return (mk[static_cast<std::size_t>(c) / 64] >> (static_cast<unsigned>(c) % 64) & 1) != 0;
+        return (mk[static_cast<std::size_t>(c) / kSzo] >> (static_cast<std::size_t>(c) % kSzo) &
+                1) != 0;
     }
     static void Beallit(Maszk& mk, int c, bool be) {
-        const std::uint64_t bit = std::uint64_t{1} << (static_cast<unsigned>(c) % 64);
-        std::uint64_t& szo = mk[static_cast<std::size_t>(c) / 64];
+        const std::uint64_t bit = std::uint64_t{1} << (static_cast<std::size_t>(c) % kSzo);
+        std::uint64_t& szo = mk[static_cast<std::size_t>(c) / kSzo];
         szo = be ? szo | bit : szo & ~bit;
     }
     static bool Metszi(const Maszk& a, const Maszk& b) {
-        return ((a[0] & b[0]) | (a[1] & b[1]) | (a[2] & b[2]) | (a[3] & b[3])) != 0;
+        std::uint64_t x = 0;
+        for (std::size_t w = 0; w < kMaszkSzavak; ++w) x |= a[w] & b[w];
+        return x != 0;
     }
-    static bool Ures(const Maszk& a) { return (a[0] | a[1] | a[2] | a[3]) == 0; }
+    static bool Ures(const Maszk& a) {
+        std::uint64_t x = 0;
+        for (std::uint64_t w : a) x |= w;
+        return x == 0;
+    }
+
+    // The chase of the rows sorok of t, ascending: chased row j is t's row
+    // sorok[j], and only whether its cells are 0 is read.
+    Uldozes(const matrix<int>& t, const std::vector<int>& sorok, std::vector<Szabaly> szabalyok);
+
+    // Runs the chase to its fixed point.
+    void Futtat();
+    // After Futtat: the final code of chased row j in column c, 0 or a
+    // chased row's number plus one.
+    int Vegso(int j, int c) const { return Kod(Id(j, c)); }
+
+    long long Osszevonasok() const { return osszevonasok_; }  // class merges, zero joins too
+    long long Probak() const { return probak_; }              // rows looked up in a table
+    long long Atmenetiek() const { return static_cast<long long>(atmenetiek_.size()); }
 
   private:
     struct Osztaly {
@@ -407,30 +470,42 @@ class Uldozes {
         std::vector<int> bal;
         std::vector<int> jobb;
         std::vector<Bejegyzes> tabla;  // open addressing, linear probing (T1)
-        std::size_t db = 0;            // entries in tabla
         std::size_t nullasok = 0;      // rows with the all-zero signature at the last visit
-        bool sorban = false;           // in the queue of groups to visit
+        bool varakozik = false;        // in varo_
         long long latott = 0;          // the visit number of its last visit; 0: none yet
     };
-    // Rows a and b must agree on group g's Y (egyeztet_), or in column g
-    // (kesobb_).
+    // What a move reads of a group, in one cache line.
+    struct Allapot {
+        Maszk bal{};            // the columns X
+        std::size_t db = 0;     // entries in the table
+        long long koltseg = 0;  // incremental work charged
+        long long keret = 0;    // the charge past which it goes to passes
+        int hossz = 0;          // |X|
+        bool atmeneti = false;  // in passes
+    };
+    // Rows a and b agree on group csoport's X, so must agree on its Y.
     struct Munka {
-        int g;
+        int csoport;
+        int a;
+        int b;
+    };
+    // Rows a and b must be one class in column oszlop; neither is zero there.
+    struct Halasztott {
+        int oszlop;
         int a;
         int b;
     };
 
     std::size_t Cella(int r, int c) const {
-        return static_cast<std::size_t>(r) * m_ + static_cast<std::size_t>(c);
+        return static_cast<std::size_t>(c) * n_ + static_cast<std::size_t>(r);
     }
-    bool Nulla(int r, int c) const {
-        const auto sor = static_cast<std::size_t>(r);
-        return (nulla_[static_cast<std::size_t>(c) * szavak_ + sor / 64] >> (sor % 64) & 1) != 0;
+    std::size_t Szo(int r, int c) const {
+        return static_cast<std::size_t>(c) * szavak_ + static_cast<std::size_t>(r) / kSzo;
     }
-    void NullaBe(int r, int c) {
-        const auto sor = static_cast<std::size_t>(r);
-        nulla_[static_cast<std::size_t>(c) * szavak_ + sor / 64] |= std::uint64_t{1} << (sor % 64);
+    static std::uint64_t Maszkbit(int r) {
+        return std::uint64_t{1} << (static_cast<std::size_t>(r) % kSzo);
     }
+    bool Nulla(int r, int c) const { return (nulla_[Szo(r, c)] & Maszkbit(r)) != 0; }
     int Id(int r, int c) const {
         if (Nulla(r, c)) return 0;
         if (Bit(tobbes_[static_cast<std::size_t>(r)], c)) return osztaly_[Cella(r, c)];
@@ -439,7 +514,25 @@ class Uldozes {
     Osztaly& Rekord(int id) { return tar_[static_cast<std::size_t>(-id - 1)]; }
     int Kod(int id) const { return id >= 0 ? id : tar_[static_cast<std::size_t>(-id - 1)].kod; }
     std::size_t Meret(int id) { return id > 0 ? 1 : Rekord(id).sorok.size(); }
+    // The word of the last bitset word that holds rows: the bits past n_ clear.
+    std::uint64_t Vegszo(std::size_t w) const {
+        return w + 1 == szavak_ && n_ % kSzo != 0 ? (std::uint64_t{1} << (n_ % kSzo)) - 1
+                                                  : ~std::uint64_t{0};
+    }
     void Jelol(int c);
+    // Row r, not in tobb_ in column c, joins it.
+    void TobbBe(int r, int c) {
+        const auto i = static_cast<std::size_t>(c);
+        tobb_[Szo(r, c)] |= Maszkbit(r);
+        ++tobb_db_[i];
+        if (elhagyott_[i]) return;
+        if (ritka_[i].size() < ritka_korlat_) {
+            ritka_[i].push_back(r);
+        } else {
+            elhagyott_[i] = true;
+            std::vector<int>().swap(ritka_[i]);
+        }
+    }
 
     // Rows a and b become one class in column c.
     void Osszevon(int c, int a, int b);
@@ -448,27 +541,41 @@ class Uldozes {
     // Every row of class honnan moves into class hova (0 or pooled).
     void Atrak(int c, int honnan, int hova);
     // Row r leaves class honnan for class hova in column c, keeping T1 and T2
-    // for every group whose left side has c.
+    // for every incremental group whose left side has c.
     void Athelyez(int r, int c, int honnan, int hova);
 
     bool Egyeznek(int a, int b, const std::vector<int>& oszlopok) const;
     // Whether row r's signature for group gi is of the second kind.
     bool Tablaba(int gi, int r) const;
 
-    // The group's table, keyed by signature (T1).
-    std::uint32_t Ujjlenyomat(const Csoport& g, int r) const;
-    std::size_t Hely(const Csoport& g, int r, std::uint32_t ujj) const;
-    void Bovit(Csoport& g);
-    bool Torol(Csoport& g, int r);
+    // Tables keyed by signature (T1, and the pass table).
+    std::uint32_t Ujjlenyomat(const std::vector<int>& bal, int r) const;
+    std::size_t Hely(const std::vector<Bejegyzes>& tabla, const std::vector<int>& bal, int r,
+                     std::uint32_t ujj) const;
+    static void Bovit(std::vector<Bejegyzes>& tabla, std::size_t meret);
+    bool Torol(int gi, int r);
     // Row r of the second kind joins its signature's entry, as its
     // representative or with a work item (T2).
     void Probal(int gi, int r);
+    // Group gi gives its table up and goes to passes.
+    void Atmenetive(int gi);
+    // Twice what a pass visit of group gi would cost now.
+    long long Keret(int gi) const;
+    // Charges work to group gi; false if it has gone to passes.
+    bool Terhel(int gi, long long munka);
 
     // The rows with the all-zero signature are made to agree on Y.
     void Latogat(int gi);
     void Sorba(int gi);
     // Carries out egyeztet_; merges of two non-zero classes go to kesobb_.
     void Egyeztet();
+    // Incremental work until none is left.
+    void Terjeszt();
+    // A pass over the groups in passes; false if none needed a visit.
+    bool Menet();
+    bool Piszkos(int gi) const;
+    // A pass visit of group gi.
+    void Attekint(int gi);
 
     // Position of the lowest set bit of a non-zero word.
     static std::size_t AlsoBit(std::uint64_t w) {
@@ -489,7 +596,7 @@ class Uldozes {
 
     std::size_t n_;
     std::size_t m_;
-    std::size_t szavak_;  // 64-bit words of a bitset over the rows
+    std::size_t szavak_;  // words of a bitset over the rows
 
     // row x column, like the tableau; left unset but for pooled cells
     std::unique_ptr<int[]> osztaly_;
@@ -498,26 +605,42 @@ class Uldozes {
     std::vector<std::uint64_t> kozos_;  // bitset of rows with a pooled class (O4)
     // column x word
     std::vector<std::uint64_t> nulla_;  // rows of the zero class
+    std::vector<std::uint64_t> tobb_;   // rows whose class is not a singleton (O4)
     // column
-    std::vector<std::vector<int>> hasznalo_;  // groups whose left side has the column
+    std::vector<std::vector<int>> hasznalo_;  // incremental groups whose left side has it;
+                                              // groups in passes leave when met
     std::vector<bool> jelolt_;                // a row joined the zero class since marking
     std::vector<long long> valtozott_;        // visit number of the last zero join
+    std::vector<long long> modosult_;         // visit number of the last move
+    std::vector<std::size_t> tobb_db_;        // rows in tobb_
+    // The rows in tobb_ as a list while they are few, at most ritka_korlat_;
+    // a column that has had more has none.
+    std::vector<std::vector<int>> ritka_;
+    std::vector<bool> elhagyott_;  // the column's list was given up
+    std::size_t ritka_korlat_ = 0;
     // pooled class
     std::vector<Osztaly> tar_;
     std::vector<int> szabad_;  // records free for reuse
-    // group; the masks and entry counts apart, as moves scan them
+    // group
     std::vector<Csoport> csoportok_;
-    std::vector<Maszk> bal_maszk_;  // the columns X
-    std::vector<bool> van_tabla_;   // the table has an entry
+    std::vector<Allapot> allapot_;
 
-    std::vector<int> sor_;  // groups to visit, first in first out from elol_
+    std::vector<int> varo_;  // groups waiting for a visit, first in first out from elol_
     std::size_t elol_ = 0;
     std::vector<int> oszlopok_;  // marked columns
     std::vector<Munka> egyeztet_;
-    std::vector<Munka> kesobb_;
-    std::vector<int> utana_;        // Athelyez: groups to probe once the row has moved
-    std::vector<std::uint64_t> g_;  // Latogat: rows with the all-zero signature
-    long long latogatasok_ = 0;     // visits begun
+    std::vector<Halasztott> kesobb_;
+    std::vector<int> utana_;                   // Athelyez: groups to probe once the row has moved
+    std::vector<std::uint64_t> nullas_sorok_;  // Latogat: rows with the all-zero signature
+    std::vector<int> atmenetiek_;              // the groups in passes
+    std::vector<int> jeloltek_;                // Attekint: its rows, then
+    std::vector<Bejegyzes> seged_tabla_;       // their signatures' first rows,
+    std::vector<std::uint32_t> ujjak_;         // their hashes, then slots,
+    std::vector<std::pair<int, int>> parok_;   // and the rows to make agree
+    std::size_t foglalt_ = 0;                  // slots of all group tables
+    std::size_t kvota_ = 0;
+    std::size_t sor_korlat_ = 0;
+    long long latogatasok_ = 0;  // visits begun
     long long osszevonasok_ = 0;
     long long probak_ = 0;
 };
@@ -525,23 +648,35 @@ class Uldozes {
 // Groups the dependencies by left side; right-side columns that are on the
 // left already agree and are left out, and a group left with no right side
 // is dropped.
-inline Uldozes::Uldozes(matrix<int>& t, std::vector<Fuggoseg> fuggosegek)
-    : n_(static_cast<std::size_t>(t.rows())),
+inline Uldozes::Uldozes(const matrix<int>& t, const std::vector<int>& sorok,
+                        std::vector<Szabaly> szabalyok)
+    : n_(sorok.size()),
       m_(static_cast<std::size_t>(t.cols())),
-      szavak_((n_ + 63) / 64),
+      szavak_((n_ + kSzo - 1) / kSzo),
       osztaly_(new int[n_ * m_]),
       tobbes_(n_, Maszk{}),
       kozos_(szavak_, 0),
       nulla_(m_ * szavak_, 0),
+      tobb_(m_ * szavak_, 0),
       hasznalo_(m_),
       jelolt_(m_, false),
-      valtozott_(m_, 0) {
-    for (int r = 0; r < t.rows(); ++r)
+      valtozott_(m_, 0),
+      modosult_(m_, 0),
+      tobb_db_(m_, 0),
+      ritka_(m_),
+      elhagyott_(m_, false),
+      ritka_korlat_(std::max<std::size_t>(8, szavak_)) {
+    for (std::size_t j = 0; j < n_; ++j)
         for (int c = 0; c < t.cols(); ++c)
-            if (t(r, c) == 0) NullaBe(r, c);
+            if (t(sorok[j], c) == 0) {
+                nulla_[Szo(static_cast<int>(j), c)] |= Maszkbit(static_cast<int>(j));
+                TobbBe(static_cast<int>(j), c);
+            }
 
+    std::size_t hossz = 0;  // L
     std::map<std::vector<int>, std::size_t> bal_szerint;
-    for (Fuggoseg& f : fuggosegek) {
+    for (Szabaly& f : szabalyok) {
+        hossz += f.bal.size() + f.jobb.size();
         auto [hol, uj] = bal_szerint.emplace(f.bal, csoportok_.size());
         if (uj) {
             csoportok_.emplace_back();
@@ -561,59 +696,164 @@ inline Uldozes::Uldozes(matrix<int>& t, std::vector<Fuggoseg> fuggosegek)
         if (!g.jobb.empty()) maradt.push_back(std::move(g));
     }
     csoportok_.swap(maradt);
-    bal_maszk_.assign(csoportok_.size(), Maszk{});
-    van_tabla_.assign(csoportok_.size(), false);
-    for (std::size_t gi = 0; gi < csoportok_.size(); ++gi)
-        for (int c : csoportok_[gi].bal) {
+    allapot_.resize(csoportok_.size());
+    for (std::size_t gi = 0; gi < csoportok_.size(); ++gi) {
+        const Csoport& g = csoportok_[gi];
+        Allapot& a = allapot_[gi];
+        a.hossz = static_cast<int>(g.bal.size());
+        a.keret = Keret(static_cast<int>(gi));
+        for (int c : g.bal) {
             hasznalo_[static_cast<std::size_t>(c)].push_back(static_cast<int>(gi));
-            Beallit(bal_maszk_[gi], c, true);
+            Beallit(a.bal, c, true);
         }
+    }
+    const std::size_t alap = 2 * (n_ + m_ + hossz) + 1024;
+    kvota_ = kis_keretek ? 16 : alap + n_ * m_ / kSzo;
+    sor_korlat_ = kis_keretek ? 4 : alap;
 }
 
-// Zero classes are spread first: a merge of two non-zero classes waits until
-// nothing else is left, since by then its rows have often joined the zero
-// class, and the merge, with the probes it would cost, is void.
-inline void Uldozes::Futtat(matrix<int>& t) {
+// Zero classes are spread first: a merge of two non-zero classes that a work
+// item asks for waits until nothing else is left, since by then its rows
+// have often joined the zero class, and the merge, with the probes it would
+// cost, is void. The merges that visits make are made at once.
+inline void Uldozes::Futtat() {
     for (std::size_t gi = 0; gi < csoportok_.size(); ++gi) Sorba(static_cast<int>(gi));
-    while (elol_ < sor_.size() || !oszlopok_.empty() || !kesobb_.empty()) {
-        while (elol_ < sor_.size() || !oszlopok_.empty()) {
-            while (elol_ < sor_.size()) {
-                const int gi = sor_[elol_++];
-                csoportok_[static_cast<std::size_t>(gi)].sorban = false;
+    do Terjeszt();
+    while (Menet());
+}
+
+inline void Uldozes::Terjeszt() {
+    Egyeztet();
+    while (elol_ < varo_.size() || !oszlopok_.empty() || !kesobb_.empty()) {
+        while (elol_ < varo_.size() || !oszlopok_.empty()) {
+            while (elol_ < varo_.size()) {
+                const int gi = varo_[elol_++];
+                csoportok_[static_cast<std::size_t>(gi)].varakozik = false;
                 Latogat(gi);
                 Egyeztet();
             }
-            sor_.clear();
+            varo_.clear();
             elol_ = 0;
             for (int c : oszlopok_) {
                 const auto i = static_cast<std::size_t>(c);
                 jelolt_[i] = false;
-                // A group whose visit began after the last join has seen it.
-                for (int gi : hasznalo_[i])
+                std::vector<int>& h = hasznalo_[i];
+                std::size_t marad = 0;
+                for (int gi : h) {
+                    if (allapot_[static_cast<std::size_t>(gi)].atmeneti || !Terhel(gi, 1)) continue;
+                    h[marad++] = gi;
+                    // A group whose visit began after the last join has seen it.
                     if (csoportok_[static_cast<std::size_t>(gi)].latott <= valtozott_[i]) Sorba(gi);
+                }
+                h.resize(marad);
             }
             oszlopok_.clear();
         }
-        std::vector<Munka> most;
+        std::vector<Halasztott> most;
         most.swap(kesobb_);
-        for (const Munka& w : most) {
-            Osszevon(w.g, w.a, w.b);
+        for (const Halasztott& w : most) {
+            Osszevon(w.oszlop, w.a, w.b);
             Egyeztet();
         }
     }
-    for (int r = 0; r < t.rows(); ++r)
-        for (int c = 0; c < t.cols(); ++c) t(r, c) = Kod(Id(r, c));
+}
+
+inline bool Uldozes::Piszkos(int gi) const {
+    const Csoport& g = csoportok_[static_cast<std::size_t>(gi)];
+    if (g.latott == 0) return true;
+    for (int c : g.bal)
+        if (modosult_[static_cast<std::size_t>(c)] >= g.latott) return true;
+    return false;
+}
+
+// Groups that go to passes during a pass are visited in it too: they have
+// not been visited as groups in passes yet.
+inline bool Uldozes::Menet() {
+    std::sort(atmenetiek_.begin(), atmenetiek_.end());
+    bool volt = false;
+    for (std::size_t k = 0; k < atmenetiek_.size(); ++k) {
+        const int gi = atmenetiek_[k];
+        if (!Piszkos(gi)) continue;
+        Attekint(gi);
+        volt = true;
+    }
+    return volt;
+}
+
+// The rows that agree on X when the visit begins still agree after any
+// merge, so they are grouped first and made to agree afterwards.
+inline void Uldozes::Attekint(int gi) {
+    Csoport& g = csoportok_[static_cast<std::size_t>(gi)];
+    g.latott = ++latogatasok_;
+    jeloltek_.clear();
+    std::size_t ritkabb = m_;  // the sparsest X column, if it has a list
+    for (int c : g.bal) {
+        const auto i = static_cast<std::size_t>(c);
+        if (!elhagyott_[i] && (ritkabb == m_ || ritka_[i].size() < ritka_[ritkabb].size()))
+            ritkabb = i;
+    }
+    if (ritkabb < m_) {
+        for (int r : ritka_[ritkabb]) {
+            bool jo = true;
+            for (int c : g.bal) jo = jo && (tobb_[Szo(r, c)] & Maszkbit(r)) != 0;
+            if (jo) jeloltek_.push_back(r);
+        }
+    } else {
+        for (std::size_t w = 0; w < szavak_; ++w) {
+            std::uint64_t x = Vegszo(w);
+            for (int c : g.bal) {
+                x &= tobb_[static_cast<std::size_t>(c) * szavak_ + w];
+                if (x == 0) break;
+            }
+            for (; x != 0; x &= x - 1) jeloltek_.push_back(static_cast<int>(w * kSzo + AlsoBit(x)));
+        }
+    }
+    if (jeloltek_.size() < 2) return;
+    // The table is left empty by every visit; it only grows, and stays at
+    // most half full.
+    std::size_t meret = std::max<std::size_t>(8, seged_tabla_.size());
+    while (meret < 2 * jeloltek_.size()) meret *= 2;
+    if (seged_tabla_.size() != meret) seged_tabla_.assign(meret, Bejegyzes{});
+    // The hashes first, so that the slots can be fetched ahead of their use.
+    ujjak_.clear();
+    for (int r : jeloltek_) ujjak_.push_back(Ujjlenyomat(g.bal, r));
+    constexpr std::size_t kElore = 8;
+    parok_.clear();
+    for (std::size_t k = 0; k < jeloltek_.size(); ++k) {
+#if defined(__GNUC__) || defined(__clang__)
+        if (k + kElore < ujjak_.size())
+            __builtin_prefetch(&seged_tabla_[ujjak_[k + kElore] & (meret - 1)]);
+#endif
+        const int r = jeloltek_[k];
+        const std::size_t i = Hely(seged_tabla_, g.bal, r, ujjak_[k]);
+        const int s = seged_tabla_[i].sor;
+        if (s < 0) {
+            seged_tabla_[i] = Bejegyzes{r, ujjak_[k]};
+            // The slot, in place of the hash that is no longer needed.
+            ujjak_[k] = static_cast<std::uint32_t>(i);
+        } else {
+            ujjak_[k] = static_cast<std::uint32_t>(meret);
+            if (!Egyeznek(r, s, g.jobb)) parok_.emplace_back(r, s);
+        }
+    }
+    for (std::uint32_t i : ujjak_)
+        if (i < meret) seged_tabla_[i] = Bejegyzes{};
+    for (const auto& [r, s] : parok_) {
+        for (int c : g.jobb) Osszevon(c, r, s);
+        Egyeztet();
+    }
 }
 
 inline void Uldozes::Sorba(int gi) {
     Csoport& g = csoportok_[static_cast<std::size_t>(gi)];
-    if (g.sorban) return;
-    g.sorban = true;
-    sor_.push_back(gi);
+    if (g.varakozik || allapot_[static_cast<std::size_t>(gi)].atmeneti) return;
+    g.varakozik = true;
+    varo_.push_back(gi);
 }
 
 inline void Uldozes::Jelol(int c) {
     valtozott_[static_cast<std::size_t>(c)] = latogatasok_;
+    modosult_[static_cast<std::size_t>(c)] = latogatasok_;
     if (jelolt_[static_cast<std::size_t>(c)]) return;
     jelolt_[static_cast<std::size_t>(c)] = true;
     oszlopok_.push_back(c);
@@ -623,14 +863,16 @@ inline void Uldozes::Egyeztet() {
     while (!egyeztet_.empty()) {
         const Munka w = egyeztet_.back();
         egyeztet_.pop_back();
-        for (int c : csoportok_[static_cast<std::size_t>(w.g)].jobb) {
+        const auto gi = static_cast<std::size_t>(w.csoport);
+        allapot_[gi].koltseg += static_cast<long long>(csoportok_[gi].jobb.size());
+        for (int c : csoportok_[gi].jobb) {
             const int ia = Id(w.a, c);
             const int ib = Id(w.b, c);
             if (ia == ib) continue;
-            if (ia == 0 || ib == 0)
+            if (ia == 0 || ib == 0 || kesobb_.size() >= sor_korlat_)
                 Osszevon(c, w.a, w.b);
             else
-                kesobb_.push_back(Munka{c, w.a, w.b});
+                kesobb_.push_back(Halasztott{c, w.a, w.b});
         }
     }
 }
@@ -643,7 +885,7 @@ inline bool Uldozes::Egyeznek(int a, int b, const std::vector<int>& oszlopok) co
 
 inline bool Uldozes::Tablaba(int gi, int r) const {
     const Maszk& tobbes = tobbes_[static_cast<std::size_t>(r)];
-    if (!Metszi(bal_maszk_[static_cast<std::size_t>(gi)], tobbes)) return false;
+    if (!Metszi(allapot_[static_cast<std::size_t>(gi)].bal, tobbes)) return false;
     for (int c : csoportok_[static_cast<std::size_t>(gi)].bal)
         if (!Bit(tobbes, c) && !Nulla(r, c)) return false;
     return true;
@@ -703,6 +945,7 @@ inline void Uldozes::Athelyez(int r, int c, int honnan, int hova) {
     Maszk tobbes = tobbes_[sor];
     Beallit(tobbes, c, hova < 0);
     const bool kozos_utana = !Ures(tobbes);
+    modosult_[static_cast<std::size_t>(c)] = latogatasok_;
     // Only a row leaving a pooled class can have a table entry to erase, and
     // only a row with a pooled class afterwards can need one. The rows of a
     // signature all hold the same class here and all move: the first of them
@@ -710,24 +953,27 @@ inline void Uldozes::Athelyez(int r, int c, int honnan, int hova) {
     // it through the old representative (T2).
     utana_.clear();
     if (honnan < 0 || kozos_utana) {
-        for (int gi : hasznalo_[static_cast<std::size_t>(c)]) {
-            const auto i = static_cast<std::size_t>(gi);
-            if (honnan < 0 && van_tabla_[i] && Tablaba(gi, r)) {
-                if (Torol(csoportok_[i], r)) {
-                    van_tabla_[i] = csoportok_[i].db != 0;
-                    utana_.push_back(gi);
-                }
-            } else if (kozos_utana && Metszi(bal_maszk_[i], tobbes)) {
+        std::vector<int>& h = hasznalo_[static_cast<std::size_t>(c)];
+        std::size_t marad = 0;
+        for (int gi : h) {
+            Allapot& a = allapot_[static_cast<std::size_t>(gi)];
+            if (a.atmeneti || !Terhel(gi, 1)) continue;
+            h[marad++] = gi;
+            if (honnan < 0 && a.db != 0 && Tablaba(gi, r)) {
+                a.koltseg += a.hossz;
+                if (Torol(gi, r)) utana_.push_back(gi);
+            } else if (kozos_utana && Metszi(a.bal, tobbes)) {
                 utana_.push_back(gi);
             }
         }
+        h.resize(marad);
     }
     tobbes_[sor] = tobbes;
-    std::uint64_t& k = kozos_[sor / 64];
-    const std::uint64_t bit = std::uint64_t{1} << (sor % 64);
-    k = kozos_utana ? k | bit : k & ~bit;
+    kozos_[sor / kSzo] =
+        kozos_utana ? kozos_[sor / kSzo] | Maszkbit(r) : kozos_[sor / kSzo] & ~Maszkbit(r);
+    if ((tobb_[Szo(r, c)] & Maszkbit(r)) == 0) TobbBe(r, c);
     if (hova == 0) {
-        NullaBe(r, c);
+        nulla_[Szo(r, c)] |= Maszkbit(r);
     } else {
         osztaly_[Cella(r, c)] = hova;
         Rekord(hova).sorok.push_back(r);
@@ -738,12 +984,12 @@ inline void Uldozes::Athelyez(int r, int c, int honnan, int hova) {
 // A multiplicative mix over the signature's class ids: the golden-ratio
 // constant as the start, and the 64-bit finaliser multiplier of MurmurHash3
 // with its shift after every id.
-inline std::uint32_t Uldozes::Ujjlenyomat(const Csoport& g, int r) const {
+inline std::uint32_t Uldozes::Ujjlenyomat(const std::vector<int>& bal, int r) const {
     constexpr std::uint64_t kKezdet = 0x9E3779B97F4A7C15ULL;
     constexpr std::uint64_t kSzorzo = 0xFF51AFD7ED558CCDULL;
     constexpr unsigned kEltolas = 33;
     std::uint64_t h = kKezdet;
-    for (int c : g.bal) {
+    for (int c : bal) {
         h ^= static_cast<std::uint32_t>(Id(r, c));
         h *= kSzorzo;
         h ^= h >> kEltolas;
@@ -751,33 +997,36 @@ inline std::uint32_t Uldozes::Ujjlenyomat(const Csoport& g, int r) const {
     return static_cast<std::uint32_t>(egyforma_ujjlenyomat ? h & 3 : h);
 }
 
-// The slot of the entry with row r's signature, or the empty slot where it
-// belongs. The table is never empty here and never more than half full.
-inline std::size_t Uldozes::Hely(const Csoport& g, int r, std::uint32_t ujj) const {
-    const std::size_t maszk = g.tabla.size() - 1;
+// The slot of the entry with row r's signature over bal, or the empty slot
+// where it belongs. The table is never empty here and never more than half
+// full.
+inline std::size_t Uldozes::Hely(const std::vector<Bejegyzes>& tabla, const std::vector<int>& bal,
+                                 int r, std::uint32_t ujj) const {
+    const std::size_t maszk = tabla.size() - 1;
     std::size_t i = ujj & maszk;
-    for (; g.tabla[i].sor >= 0; i = (i + 1) & maszk)
-        if (g.tabla[i].ujj == ujj && Egyeznek(g.tabla[i].sor, r, g.bal)) break;
+    for (; tabla[i].sor >= 0; i = (i + 1) & maszk)
+        if (tabla[i].ujj == ujj && Egyeznek(tabla[i].sor, r, bal)) break;
     return i;
 }
 
 // Entries are distinct: each goes to the first empty slot from its hash.
-inline void Uldozes::Bovit(Csoport& g) {
-    std::vector<Bejegyzes> regi(std::max<std::size_t>(8, g.tabla.size() * 2));
-    regi.swap(g.tabla);
-    const std::size_t maszk = g.tabla.size() - 1;
+inline void Uldozes::Bovit(std::vector<Bejegyzes>& tabla, std::size_t meret) {
+    std::vector<Bejegyzes> regi(meret);
+    regi.swap(tabla);
+    const std::size_t maszk = tabla.size() - 1;
     for (const Bejegyzes& e : regi) {
         if (e.sor < 0) continue;
         std::size_t i = e.ujj & maszk;
-        while (g.tabla[i].sor >= 0) i = (i + 1) & maszk;
-        g.tabla[i] = e;
+        while (tabla[i].sor >= 0) i = (i + 1) & maszk;
+        tabla[i] = e;
     }
 }
 
 // Erases the entry with row r's signature; false if there is none.
-inline bool Uldozes::Torol(Csoport& g, int r) {
+inline bool Uldozes::Torol(int gi, int r) {
+    Csoport& g = csoportok_[static_cast<std::size_t>(gi)];
     const std::size_t maszk = g.tabla.size() - 1;
-    std::size_t i = Hely(g, r, Ujjlenyomat(g, r));
+    std::size_t i = Hely(g.tabla, g.bal, r, Ujjlenyomat(g.bal, r));
     if (g.tabla[i].sor < 0) return false;
     // Backward shift: a later entry of the same run moves into the gap
     // unless its own slot lies cyclically after the gap.
@@ -790,35 +1039,87 @@ inline bool Uldozes::Torol(Csoport& g, int r) {
         }
     }
     g.tabla[i] = Bejegyzes{};
-    --g.db;
+    --allapot_[static_cast<std::size_t>(gi)].db;
     return true;
 }
 
 inline void Uldozes::Probal(int gi, int r) {
-    if (!Tablaba(gi, r)) return;
+    Allapot& a = allapot_[static_cast<std::size_t>(gi)];
+    if (a.atmeneti || !Tablaba(gi, r)) return;
     Csoport& g = csoportok_[static_cast<std::size_t>(gi)];
     ++probak_;
-    if ((g.db + 1) * 2 > g.tabla.size()) Bovit(g);
-    const std::uint32_t ujj = Ujjlenyomat(g, r);
-    const std::size_t i = Hely(g, r, ujj);
+    if (!Terhel(gi, a.hossz + 1)) return;
+    if (egyeztet_.size() >= sor_korlat_) {
+        Atmenetive(gi);
+        return;
+    }
+    if ((a.db + 1) * 2 > g.tabla.size()) {
+        const std::size_t meret = std::max<std::size_t>(8, g.tabla.size() * 2);
+        if (foglalt_ - g.tabla.size() + meret > kvota_) {
+            Atmenetive(gi);
+            return;
+        }
+        foglalt_ += meret - g.tabla.size();
+        Bovit(g.tabla, meret);
+    }
+    const std::uint32_t ujj = Ujjlenyomat(g.bal, r);
+    const std::size_t i = Hely(g.tabla, g.bal, r, ujj);
     const int s = g.tabla[i].sor;
     if (s < 0) {
         g.tabla[i] = Bejegyzes{r, ujj};
-        ++g.db;
-        van_tabla_[static_cast<std::size_t>(gi)] = true;
+        ++a.db;
     } else if (s != r && !Egyeznek(r, s, g.jobb)) {
         egyeztet_.push_back(Munka{gi, r, s});
     }
 }
 
+// A pass visit reads the sparsest X column's rows in tobb_, from its list
+// or, where that has more than n / 64, from the bitsets, and looks each up.
+inline long long Uldozes::Keret(int gi) const {
+    const Csoport& g = csoportok_[static_cast<std::size_t>(gi)];
+    // Every other group, so that groups of both kinds meet.
+    if (kis_keretek && gi % 2 == 0) return 8;
+    std::size_t sorok = n_;
+    for (int c : g.bal) sorok = std::min(sorok, tobb_db_[static_cast<std::size_t>(c)]);
+    return 2 * static_cast<long long>(g.bal.size() + g.jobb.size() + 1) *
+           static_cast<long long>(sorok + 8);
+}
+
+// The budget grows with the rows a visit would look up: it is worked out
+// again before the group goes.
+inline bool Uldozes::Terhel(int gi, long long munka) {
+    Allapot& a = allapot_[static_cast<std::size_t>(gi)];
+    a.koltseg += munka;
+    if (a.koltseg <= a.keret) return true;
+    a.keret = Keret(gi);
+    if (a.koltseg <= a.keret) return true;
+    Atmenetive(gi);
+    return false;
+}
+
+// Its work items stay valid: rows that agreed on X still do.
+inline void Uldozes::Atmenetive(int gi) {
+    Allapot& a = allapot_[static_cast<std::size_t>(gi)];
+    Csoport& g = csoportok_[static_cast<std::size_t>(gi)];
+    a.atmeneti = true;
+    a.db = 0;
+    foglalt_ -= g.tabla.size();
+    std::vector<Bejegyzes>().swap(g.tabla);
+    g.latott = 0;
+    atmenetiek_.push_back(gi);
+}
+
 // The all-zero rows only ever grow in number, and merged classes never part:
 // a visit that finds no new one has nothing to do.
 inline void Uldozes::Latogat(int gi) {
+    Allapot& a = allapot_[static_cast<std::size_t>(gi)];
     Csoport& g = csoportok_[static_cast<std::size_t>(gi)];
+    // Its cost is not charged: a pass would visit the group at least as often.
+    if (a.atmeneti) return;
     g.latott = ++latogatasok_;
     // Eight words at a time: the AND stays in registers, and each column is
     // read a cache line at a time.
-    g_.resize(szavak_);
+    nullas_sorok_.resize(szavak_);
     std::size_t db = 0;
     std::size_t elso = szavak_;
     constexpr std::size_t kotet = 8;
@@ -835,8 +1136,8 @@ inline void Uldozes::Latogat(int gi) {
         for (std::size_t k = 0; k < hossz; ++k) {
             const std::size_t w = w0 + k;
             // An empty left side: every row, and no bit past the last one.
-            if (w + 1 == szavak_ && n_ % 64 != 0) x[k] &= (std::uint64_t{1} << (n_ % 64)) - 1;
-            g_[w] = x[k];
+            x[k] &= Vegszo(w);
+            nullas_sorok_[w] = x[k];
             if (x[k] == 0) continue;
             db += Bitek(x[k]);
             if (elso == szavak_) elso = w;
@@ -844,35 +1145,39 @@ inline void Uldozes::Latogat(int gi) {
     }
     if (db == g.nullasok) return;
     g.nullasok = db;
-    const int s = static_cast<int>(elso * 64 + AlsoBit(g_[elso]));
+    const int s = static_cast<int>(elso * kSzo + AlsoBit(nullas_sorok_[elso]));
     for (int c : g.jobb) {
-        std::uint64_t* z = &nulla_[static_cast<std::size_t>(c) * szavak_];
+        const std::size_t eleje = static_cast<std::size_t>(c) * szavak_;
         std::uint64_t nullak = 0;   // some all-zero row is in the zero class of c
         std::uint64_t tobbiek = 0;  // some is not
         for (std::size_t w = 0; w < szavak_; ++w) {
-            nullak |= g_[w] & z[w];
-            tobbiek |= g_[w] & ~z[w];
+            nullak |= nullas_sorok_[w] & nulla_[eleje + w];
+            tobbiek |= nullas_sorok_[w] & ~nulla_[eleje + w];
         }
         if (tobbiek == 0) continue;
-        const bool van_nulla = nullak != 0;
-        if (van_nulla) {
+        if (nullak != 0) {
             // With a zero among them every row joins the zero class: rows
             // without a pooled class (O4) a whole word at a time.
             for (std::size_t w = 0; w < szavak_; ++w) {
-                const std::uint64_t uj = g_[w] & ~z[w];
+                const std::uint64_t uj = nullas_sorok_[w] & ~nulla_[eleje + w];
                 const std::uint64_t lassu = uj & kozos_[w];
-                z[w] |= uj & ~lassu;
+                nulla_[eleje + w] |= uj & ~lassu;
+                osszevonasok_ += static_cast<long long>(Bitek(uj & ~lassu));
+                for (std::uint64_t b = uj & ~lassu; b != 0; b &= b - 1)
+                    TobbBe(static_cast<int>(w * kSzo + AlsoBit(b)), c);
                 for (std::uint64_t b = lassu; b != 0; b &= b - 1) {
-                    const int r = static_cast<int>(w * 64 + AlsoBit(b));
-                    if (!Nulla(r, c)) Atrak(c, Id(r, c), 0);
+                    const int r = static_cast<int>(w * kSzo + AlsoBit(b));
+                    if (Nulla(r, c)) continue;
+                    ++osszevonasok_;
+                    Atrak(c, Id(r, c), 0);
                 }
             }
             Jelol(c);
         } else {
             // Otherwise all join the class of row s.
             for (std::size_t w = 0; w < szavak_; ++w)
-                for (std::uint64_t b = g_[w]; b != 0; b &= b - 1)
-                    Osszevon(c, s, static_cast<int>(w * 64 + AlsoBit(b)));
+                for (std::uint64_t b = nullas_sorok_[w]; b != 0; b &= b - 1)
+                    Osszevon(c, s, static_cast<int>(w * kSzo + AlsoBit(b)));
         }
     }
 }
@@ -897,56 +1202,61 @@ inline void Uldozes::Latogat(int gi) {
 // one's code, or its own where the second one is alone.
 inline void Vesztes::VesztesegetKeres() {
     using vesztes_reszletek::Uldozes;
-    std::vector<Uldozes::Fuggoseg> fuggosegek;
+    std::vector<Uldozes::Szabaly> szabalyok;
     for (fugg.Begin(); !fugg.End(); fugg.Next()) {
         std::vector<int> jobb = Oszlopok(fugg.Current()->y);
         // A dependency with an empty right side never changes anything.
         if (jobb.empty()) continue;
-        fuggosegek.push_back(Uldozes::Fuggoseg{Oszlopok(fugg.Current()->x), std::move(jobb)});
+        szabalyok.push_back(Uldozes::Szabaly{Oszlopok(fugg.Current()->x), std::move(jobb)});
     }
 
     const int n = ma->rows();
     const int m = ma->cols();
-    std::map<Uldozes::Maszk, std::pair<int, int>> semak;  // occurrences, second
-    std::vector<int> megtartott;                          // the rows chased, ascending
-    std::vector<std::pair<int, int>> tovabbi;             // a later twin, the second one's place
-    for (int r = 0; r < n; ++r) {
-        Uldozes::Maszk sema{};
-        for (int c = 0; c < m; ++c) Uldozes::Beallit(sema, c, (*ma)(r, c) == 0);
-        auto& [db, masodik] = semak[sema];
-        if (db == 1) masodik = static_cast<int>(megtartott.size());
-        if (db < 2)
-            megtartott.push_back(r);
-        else
-            tovabbi.emplace_back(r, masodik);
-        ++db;
-    }
-    if (tovabbi.empty()) {
-        Uldozes u(*ma, std::move(fuggosegek));
-        u.Futtat(*ma);
-        osszevonasok = u.Osszevonasok();
-        probak = u.Probak();
-        return;
-    }
-
-    const int k = static_cast<int>(megtartott.size());
-    matrix<int> kicsi(k, m);
-    for (int j = 0; j < k; ++j)
+    const auto un = static_cast<std::size_t>(n);
+    // Rows by schema, and in row order within one: its first two are chased.
+    std::vector<Uldozes::Maszk> semak(un, Uldozes::Maszk{});
+    for (int r = 0; r < n; ++r)
         for (int c = 0; c < m; ++c)
-            kicsi(j, c) = (*ma)(megtartott[static_cast<std::size_t>(j)], c) == 0 ? 0 : j + 1;
-    Uldozes u(kicsi, std::move(fuggosegek));
-    u.Futtat(kicsi);
+            if ((*ma)(r, c) == 0) Uldozes::Beallit(semak[static_cast<std::size_t>(r)], c, true);
+    std::vector<int> sorrend(un);
+    for (int r = 0; r < n; ++r) sorrend[static_cast<std::size_t>(r)] = r;
+    std::stable_sort(sorrend.begin(), sorrend.end(), [&](int a, int b) {
+        return semak[static_cast<std::size_t>(a)] < semak[static_cast<std::size_t>(b)];
+    });
+    std::vector<int> masodik(un, -1);  // a later twin: the row of the second one
+    for (std::size_t i = 2; i < un; ++i)
+        if (semak[static_cast<std::size_t>(sorrend[i])] ==
+            semak[static_cast<std::size_t>(sorrend[i - 2])])
+            masodik[static_cast<std::size_t>(sorrend[i])] =
+                masodik[static_cast<std::size_t>(sorrend[i - 1])] >= 0
+                    ? masodik[static_cast<std::size_t>(sorrend[i - 1])]
+                    : sorrend[i - 1];
+    std::vector<Uldozes::Maszk>().swap(semak);
+    std::vector<int>().swap(sorrend);
+    std::vector<int> megtartott;    // the rows chased, ascending
+    std::vector<int> hely(un, -1);  // a chased row's place among them
+    for (int r = 0; r < n; ++r)
+        if (masodik[static_cast<std::size_t>(r)] < 0) {
+            hely[static_cast<std::size_t>(r)] = static_cast<int>(megtartott.size());
+            megtartott.push_back(r);
+        }
+
+    Uldozes u(*ma, megtartott, std::move(szabalyok));
+    u.Futtat();
     osszevonasok = u.Osszevonasok();
     probak = u.Probak();
     // Codes of the chased rows back to the rows' own numbers; their order is kept.
     auto Kod = [&](int kod) {
         return kod == 0 ? 0 : megtartott[static_cast<std::size_t>(kod - 1)] + 1;
     };
-    for (int j = 0; j < k; ++j)
-        for (int c = 0; c < m; ++c)
-            (*ma)(megtartott[static_cast<std::size_t>(j)], c) = Kod(kicsi(j, c));
-    for (const auto& [r, j] : tovabbi)
-        for (int c = 0; c < m; ++c) (*ma)(r, c) = kicsi(j, c) == j + 1 ? r + 1 : Kod(kicsi(j, c));
+    for (int r = 0; r < n; ++r) {
+        const int mas = masodik[static_cast<std::size_t>(r)];
+        const int j = hely[static_cast<std::size_t>(mas < 0 ? r : mas)];
+        for (int c = 0; c < m; ++c) {
+            const int kod = u.Vegso(j, c);
+            (*ma)(r, c) = mas >= 0 && kod == j + 1 ? r + 1 : Kod(kod);
+        }
+    }
 }
 
 // The text of a successful run, naming the result file as it was given.

@@ -132,27 +132,46 @@ INSTANTIATE_TEST_SUITE_P(
 // The program against the plain reference over many random inputs, with LF
 // and CR LF line ends: small ones, and larger ones where many classes form
 // and right sides overlap left sides.
+// How the chase's test-only switches are set for a run.
+enum class Mod {
+    Rendes,        // as in the program
+    EgyformaHash,  // every signature hashes alike
+    KisKeret,      // groups give their tables up within a few units of work
+};
+constexpr Mod kModok[] = {Mod::Rendes, Mod::EgyformaHash, Mod::KisKeret};
+const char* ModNev(Mod m) {
+    return m == Mod::Rendes         ? ""
+           : m == Mod::EgyformaHash ? ", signatures hashed alike"
+                                    : ", small budgets";
+}
+
+// While it lives, the switches are set for the mode.
+class ModBeallitas {
+  public:
+    explicit ModBeallitas(Mod m) {
+        vesztes_reszletek::egyforma_ujjlenyomat = m == Mod::EgyformaHash;
+        vesztes_reszletek::kis_keretek = m == Mod::KisKeret;
+    }
+    ~ModBeallitas() {
+        vesztes_reszletek::egyforma_ujjlenyomat = false;
+        vesztes_reszletek::kis_keretek = false;
+    }
+    ModBeallitas(const ModBeallitas&) = delete;
+    ModBeallitas& operator=(const ModBeallitas&) = delete;
+};
+
 struct VeletlenMeret {
     const char* nev;
     int darab;
     generator::Korlatok korlatok;
-    bool egyforma_ujjlenyomat = false;  // every signature hashes alike
-};
-
-// While it lives, the chase's tables hash every signature alike.
-class EgyformaUjjlenyomat {
-  public:
-    explicit EgyformaUjjlenyomat(bool be) { vesztes_reszletek::egyforma_ujjlenyomat = be; }
-    ~EgyformaUjjlenyomat() { vesztes_reszletek::egyforma_ujjlenyomat = false; }
-    EgyformaUjjlenyomat(const EgyformaUjjlenyomat&) = delete;
-    EgyformaUjjlenyomat& operator=(const EgyformaUjjlenyomat&) = delete;
+    Mod mod = Mod::Rendes;
 };
 
 class ChaseVeletlen : public ::testing::TestWithParam<VeletlenMeret> {};
 
 TEST_P(ChaseVeletlen, EgyezikAReferenciaval) {
     const VeletlenMeret& p = GetParam();
-    const EgyformaUjjlenyomat hash(p.egyforma_ujjlenyomat);
+    const ModBeallitas mod(p.mod);
     std::mt19937 gen(20261208);
     int vesztesegmentesek = 0;
     for (int eset = 0; eset < p.darab; ++eset) {
@@ -175,8 +194,10 @@ INSTANTIATE_TEST_SUITE_P(
     Meretek, ChaseVeletlen,
     ::testing::Values(VeletlenMeret{"Kicsi", 2000, {6, 4, 6, 3}},
                       VeletlenMeret{"Nagyobb", 400, {30, 5, 25, 3}},
-                      VeletlenMeret{"KicsiEgyformaHash", 2000, {6, 4, 6, 3}, true},
-                      VeletlenMeret{"NagyobbEgyformaHash", 400, {30, 5, 25, 3}, true}),
+                      VeletlenMeret{"KicsiEgyformaHash", 2000, {6, 4, 6, 3}, Mod::EgyformaHash},
+                      VeletlenMeret{"NagyobbEgyformaHash", 400, {30, 5, 25, 3}, Mod::EgyformaHash},
+                      VeletlenMeret{"KicsiKisKeret", 2000, {6, 4, 6, 3}, Mod::KisKeret},
+                      VeletlenMeret{"NagyobbKisKeret", 400, {30, 5, 25, 3}, Mod::KisKeret}),
     NevSzerint());
 
 // The benchmark's worst-case families at small sizes, and random inputs
@@ -184,12 +205,12 @@ INSTANTIATE_TEST_SUITE_P(
 class ChaseRossz : public ::testing::TestWithParam<generator::CsaladNev> {};
 
 TEST_P(ChaseRossz, EgyezikAReferenciaval) {
-    for (bool egyforma : {false, true}) {
-        const EgyformaUjjlenyomat hash(egyforma);
+    for (Mod m : kModok) {
+        const ModBeallitas mod(m);
         for (int n : {1, 2, 7, 30}) {
             const Futas f = Sikeres(generator::Rossz(GetParam().csalad, n));
             ASSERT_EQ(f.vegso, referencia::Chase(f.bemenet))
-                << GetParam().nev << " " << n << (egyforma ? ", signatures hashed alike" : "");
+                << GetParam().nev << " " << n << ModNev(m);
         }
     }
 }
@@ -197,19 +218,19 @@ TEST_P(ChaseRossz, EgyezikAReferenciaval) {
 INSTANTIATE_TEST_SUITE_P(Csaladok, ChaseRossz, ::testing::ValuesIn(generator::Csaladok()),
                          NevSzerint());
 
-// Generated inputs of one shape, under both hashes: twins (schemas that
+// Generated inputs of one shape, in every mode: twins (schemas that
 // mostly repeat), and pairs whose pooled classes fill and then leave a
 // group's table.
 struct AlakEset {
     const char* nev;
     referencia::Bemenet (*general)(std::mt19937&);
-    bool egyforma_ujjlenyomat;
+    Mod mod;
 };
 
 class ChaseAlak : public ::testing::TestWithParam<AlakEset> {};
 
 TEST_P(ChaseAlak, EgyezikAReferenciaval) {
-    const EgyformaUjjlenyomat hash(GetParam().egyforma_ujjlenyomat);
+    const ModBeallitas mod(GetParam().mod);
     std::mt19937 gen(20261209);
     for (int eset = 0; eset < 600; ++eset) {
         const referencia::Bemenet b = GetParam().general(gen);
@@ -218,12 +239,15 @@ TEST_P(ChaseAlak, EgyezikAReferenciaval) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Generatorok, ChaseAlak,
-                         ::testing::Values(AlakEset{"Ikrek", generator::Ikrek, false},
-                                           AlakEset{"IkrekEgyformaHash", generator::Ikrek, true},
-                                           AlakEset{"Parok", generator::Parok, false},
-                                           AlakEset{"ParokEgyformaHash", generator::Parok, true}),
-                         NevSzerint());
+INSTANTIATE_TEST_SUITE_P(
+    Generatorok, ChaseAlak,
+    ::testing::Values(AlakEset{"Ikrek", generator::Ikrek, Mod::Rendes},
+                      AlakEset{"IkrekEgyformaHash", generator::Ikrek, Mod::EgyformaHash},
+                      AlakEset{"IkrekKisKeret", generator::Ikrek, Mod::KisKeret},
+                      AlakEset{"Parok", generator::Parok, Mod::Rendes},
+                      AlakEset{"ParokEgyformaHash", generator::Parok, Mod::EgyformaHash},
+                      AlakEset{"ParokKisKeret", generator::Parok, Mod::KisKeret}),
+    NevSzerint());
 
 // The bundled examples, tableau for tableau against the reference.
 TEST(ChasePeldak, EgyezikAReferenciaval) {

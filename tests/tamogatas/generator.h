@@ -86,11 +86,14 @@ enum class Csalad {
     Ismetlodo,            // n copies of eight schemas
     Osszeomlas,           // every row ends in one class in every column
     AttributumonkentEgy,  // a one-attribute schema for every byte of Abc(), n dependencies
+    SokTabla,             // thousands of left sides over columns where every row is pooled
+    KozosOszlop,          // one pooled column on the left of 19,900 dependencies
 };
 
 struct CsaladNev {
     Csalad csalad;
     const char* nev;
+    int meret = 5000;  // the benchmark's smaller size; the larger is four times it
 };
 inline std::ostream& operator<<(std::ostream& os, const CsaladNev& c) { return os << c.nev; }
 
@@ -103,6 +106,8 @@ inline const std::vector<CsaladNev>& Csaladok() {
         {Csalad::Ismetlodo, "ismetlodo"},
         {Csalad::Osszeomlas, "osszeomlas"},
         {Csalad::AttributumonkentEgy, "attributumonkent_egy"},
+        {Csalad::SokTabla, "sok_tabla"},
+        {Csalad::KozosOszlop, "kozos_oszlop", 15000},
     };
     return c;
 }
@@ -214,6 +219,61 @@ inline std::string Rossz(Csalad cs, int n, std::uint32_t mag = 1) {
             for (int k = 0; k < n; ++k)
                 Sor(std::string(1, Attr(Egesz(gen, 0, betuk - 1))) + "->" +
                     Attr(Egesz(gen, 0, betuk - 1)));
+            break;
+        }
+        case Csalad::SokTabla: {
+            // Twin pairs, each with its own code over 16 bit positions (one
+            // of two attributes a position), so that only the twins agree on
+            // it: code -> P_1 makes every pair a class of its own in P_1,
+            // P_1 -> P_2..P_k in the others; then every P_a P_b -> W holds a
+            // signature for every pair.
+            const int k = 100;
+            auto T = [&](int t, int bit) { return Attr(2 * t + bit); };
+            auto P = [&](int a) { return Attr(32 + a); };
+            const char w = Attr(32 + k);
+            std::string elso;
+            for (int a = 0; a < k; ++a) elso += P(a);
+            Sor(elso + w);
+            std::string tobbi;
+            for (int a = 1; a < k; ++a) tobbi += P(a);
+            std::string fuggosegek;
+            for (int i = 0; 2 * i + 2 <= n && i < (1 << 16); ++i) {
+                std::string kod;
+                for (int t = 0; t < 16; ++t) kod += T(t, i >> t & 1);
+                Sor(kod);
+                Sor(kod);
+                fuggosegek += kod + "->" + P(0) + '\n';
+            }
+            s += '\n' + fuggosegek + P(0) + "->" + tobbi + '\n';
+            for (int a = 0; a < k; ++a)
+                for (int b = a + 1; b < k; ++b) Sor(std::string(1, P(a)) + P(b) + "->" + w);
+            break;
+        }
+        case Csalad::KozosOszlop: {
+            // Every row but the first has K and a distinct set of the T_t: K
+            // -> P pools them all in P, where each joins the class on its
+            // own; P is on the left of every P Q_a Q_b -> W, whose Q columns
+            // are the first row's only.
+            const int q = 200;
+            const char kk = Attr(0);
+            const char p = Attr(1);
+            const char w = Attr(2);
+            auto T = [&](int t) { return Attr(3 + t); };
+            auto Q = [&](int a) { return Attr(20 + a); };
+            // K in the first row too when it is the only one, for a valid input.
+            std::string elso = n < 2 ? std::string{kk, p} : std::string(1, p);
+            for (int a = 0; a < q; ++a) elso += Q(a);
+            Sor(elso + w);
+            for (int r = 1; r < n && r < (1 << 17); ++r) {
+                std::string sema(1, kk);
+                for (int t = 0; t < 17; ++t)
+                    if ((r >> t & 1) != 0) sema += T(t);
+                Sor(sema);
+            }
+            s += '\n';
+            Sor(std::string(1, kk) + "->" + p);
+            for (int a = 0; a < q; ++a)
+                for (int b = a + 1; b < q; ++b) Sor(std::string(1, p) + Q(a) + Q(b) + "->" + w);
             break;
         }
     }
