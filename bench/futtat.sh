@@ -43,9 +43,8 @@ for meret in "200 200 60" "5000 5000 255" "20000 20000 255"; do
     "$mappa/bench/general" "$1" "$2" "$3" "$munka/be.txt"
     bemenet "$1 x $2 x $3"
 done
-for csalad in nagy_osztaly forditott_lanc szeles_bal ures_bal ismetlodo osszeomlas \
-    attributumonkent_egy; do
-    for n in 5000 20000; do
+"$mappa/bench/general" --csaladok | while read -r csalad kicsi nagy; do
+    for n in "$kicsi" "$nagy"; do
         "$mappa/bench/general" "$csalad" "$n" "$munka/be.txt"
         bemenet "$csalad $n"
     done

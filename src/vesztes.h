@@ -124,7 +124,7 @@ class Vesztes {
     // is about and the result file copies: as long as the input file.
     std::string szoveg;
     std::array<int, 256> oszlop{};  // each byte's tableau column; -1 if no attribute
-    long long osszevonasok = 0;     // chase: class merges made
+    long long osszevonasok = 0;     // chase: class merges made, joins of the zero class too
     long long probak = 0;           // chase: rows looked up in a dependency's table
 
     // The bytes that occur in some schema.
