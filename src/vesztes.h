@@ -328,18 +328,20 @@ constexpr std::size_t kSzo = 64;
 // class hold one symbol there. A cell's class is
 //   - the column's zero class (the distinguished symbol, code 0) when its bit
 //     in nulla_ is set;
-//   - else a pooled class, a class of two or more rows with a record in tar_
-//     ("store"), when the column's bit in the row's tobbes_ ("multiple")
-//     mask is set: the record -id - 1, where id is the cell's entry in
-//     osztaly_;
-//   - else the singleton class of its row r, code r + 1 (the row's own
-//     symbol), with no storage at all.
-// Id() names a cell's class as one int: 0, the negative id of a pooled
-// class, or r + 1. Only pooled cells' osztaly_ entries are ever written.
+//   - else a pooled class, a class of two or more rows, when the column's
+//     bit in the row's tobbes_ ("multiple") mask is set: its id is the
+//     cell's entry in osztaly_, one of its rows' numbers plus one;
+//   - else the singleton class of its row r, with no storage at all.
+// Id() names a cell's class as one int: 0, a pooled class's id, or r + 1
+// for a singleton; no two classes of a column share one. Only pooled cells'
+// osztaly_ entries are ever written.
 // Invariants:
-//   (O1) A class's code is the smallest initial code among its rows: 0, the
-//        record's kod, or r + 1. This is the code the final tableau shows.
-//   (O2) A pooled record lists its rows in sorok; nothing else lists rows.
+//   (O1) A class's code is the smallest initial code among its rows: 0, or
+//        the smallest row's number plus one. It is not kept: Kiir works it
+//        out at the end, and it is the code the final tableau shows.
+//   (O2) The rows of a pooled class form a ring through Kov(), kept in the
+//        chased rows' cells of the caller's tableau, whose initial contents
+//        are in nulla_ from the start; nothing else lists rows.
 //   (O3) Classes only ever merge. Of two non-zero classes the rows of the
 //        smaller move into the larger; a class meeting the zero class moves
 //        into it. So a row changes class O(log n) times in a column and
@@ -395,12 +397,13 @@ constexpr std::size_t kSzo = 64;
 //
 // Sizes, for n rows, m columns, g groups and L, the total length of the
 // dependencies' sides (words are 64 bits):
-//   osztaly_          n m ints; only pages of pooled cells are touched
+//   osztaly_          n m ints, column by column; only pages of pooled cells
+//                     are touched
+//   the rings (O2)    none: the tableau's own cells
 //   nulla_, tobb_     m ceil(n / 64) words each
+//   ritka_            m max(8, ceil(n / 64)) ints at most
 //   tobbes_, kozos_   4 words and 1 bit a row
-//   tar_, its sorok   one record a pooled class alive at once, at most
-//                     n m / 2 records; their row lists hold each pooled cell
-//                     once, n m ints at most (capacity twice that)
+//   Kiir              2 (n + 1) words
 //   group tables      slots of all tables <= kvota_ = 2 (n + m + L) +
 //                     n m / 64 + 1024, one word a slot
 //   pass table        seged_tabla_ < 4 n slots, jeloltek_ and parok_ n each
@@ -409,7 +412,8 @@ constexpr std::size_t kSzo = 64;
 //                     made at once
 //   hasznalo_         L ints; varo_, utana_, atmenetiek_ g ints each
 //   csoportok_        its sides L ints; allapot_ 8 words a group
-//   per column        jelolt_, valtozott_, modosult_: m each
+//   per column        jelolt_, valtozott_, modosult_, tobb_db_,
+//                     elhagyott_: m each
 // No structure is indexed by row and group. The caller's twin folding adds
 // 6 words a row (the schema masks and row maps) and no copy of the tableau.
 class Uldozes {
@@ -444,24 +448,20 @@ class Uldozes {
     }
 
     // The chase of the rows sorok of t, ascending: chased row j is t's row
-    // sorok[j], and only whether its cells are 0 is read.
-    Uldozes(const matrix<int>& t, const std::vector<int>& sorok, std::vector<Szabaly> szabalyok);
+    // sorok[j]. Only whether its cells are 0 is read; from then on the
+    // chased rows' cells are the chase's own, and t must outlive it.
+    Uldozes(matrix<int>& t, std::vector<int> sorok, std::vector<Szabaly> szabalyok);
 
-    // Runs the chase to its fixed point.
+    // Runs the chase to its fixed point and writes the final codes into the
+    // chased rows of t: 0, or the number plus one of the chased row with the
+    // smallest number in the class (O1). Other rows of t are left as they are.
     void Futtat();
-    // After Futtat: the final code of chased row j in column c, 0 or a
-    // chased row's number plus one.
-    int Vegso(int j, int c) const { return Kod(Id(j, c)); }
 
     long long Osszevonasok() const { return osszevonasok_; }  // class merges, zero joins too
     long long Probak() const { return probak_; }              // rows looked up in a table
     long long Atmenetiek() const { return static_cast<long long>(atmenetiek_.size()); }
 
   private:
-    struct Osztaly {
-        int kod = 0;             // smallest initial code of the rows (O1)
-        std::vector<int> sorok;  // the rows (O2)
-    };
     struct Bejegyzes {
         int sor = -1;           // the representative row; -1: empty slot
         std::uint32_t ujj = 0;  // its signature's hash
@@ -511,9 +511,9 @@ class Uldozes {
         if (Bit(tobbes_[static_cast<std::size_t>(r)], c)) return osztaly_[Cella(r, c)];
         return r + 1;
     }
-    Osztaly& Rekord(int id) { return tar_[static_cast<std::size_t>(-id - 1)]; }
-    int Kod(int id) const { return id >= 0 ? id : tar_[static_cast<std::size_t>(-id - 1)].kod; }
-    std::size_t Meret(int id) { return id > 0 ? 1 : Rekord(id).sorok.size(); }
+    bool Tobbes(int r, int c) const { return Bit(tobbes_[static_cast<std::size_t>(r)], c); }
+    // The next row of row r's pooled class in column c (O2).
+    int& Kov(int r, int c) { return t_(sorok_[static_cast<std::size_t>(r)], c); }
     // The word of the last bitset word that holds rows: the bits past n_ clear.
     std::uint64_t Vegszo(std::size_t w) const {
         return w + 1 == szavak_ && n_ % kSzo != 0 ? (std::uint64_t{1} << (n_ % kSzo)) - 1
@@ -536,13 +536,14 @@ class Uldozes {
 
     // Rows a and b become one class in column c.
     void Osszevon(int c, int a, int b);
-    // A new, empty pooled class with the given code; returns its id.
-    int UjOsztaly(int kod);
-    // Every row of class honnan moves into class hova (0 or pooled).
-    void Atrak(int c, int honnan, int hova);
-    // Row r leaves class honnan for class hova in column c, keeping T1 and T2
-    // for every incremental group whose left side has c.
-    void Athelyez(int r, int c, int honnan, int hova);
+    // Whether row a's class in column c has no more rows than row b's;
+    // neither is zero. The rings are walked side by side: O(the smaller).
+    bool NemNagyobb(int c, int a, int b);
+    // Every row of row a's class in column c joins the zero class.
+    void Nullaba(int c, int a);
+    // Row r moves into class hova (0 or a pooled class's id) in column c,
+    // keeping T1 and T2 for every incremental group whose left side has c.
+    void Athelyez(int r, int c, int hova);
 
     bool Egyeznek(int a, int b, const std::vector<int>& oszlopok) const;
     // Whether row r's signature for group gi is of the second kind.
@@ -571,6 +572,8 @@ class Uldozes {
     void Egyeztet();
     // Incremental work until none is left.
     void Terjeszt();
+    // The final codes into t.
+    void Kiir();
     // A pass over the groups in passes; false if none needed a visit.
     bool Menet();
     bool Piszkos(int gi) const;
@@ -594,6 +597,8 @@ class Uldozes {
         return static_cast<std::size_t>((w * 0x0101010101010101ULL) >> 56);
     }
 
+    matrix<int>& t_;
+    std::vector<int> sorok_;  // chased row: its row in t_
     std::size_t n_;
     std::size_t m_;
     std::size_t szavak_;  // words of a bitset over the rows
@@ -618,9 +623,6 @@ class Uldozes {
     std::vector<std::vector<int>> ritka_;
     std::vector<bool> elhagyott_;  // the column's list was given up
     std::size_t ritka_korlat_ = 0;
-    // pooled class
-    std::vector<Osztaly> tar_;
-    std::vector<int> szabad_;  // records free for reuse
     // group
     std::vector<Csoport> csoportok_;
     std::vector<Allapot> allapot_;
@@ -648,9 +650,10 @@ class Uldozes {
 // Groups the dependencies by left side; right-side columns that are on the
 // left already agree and are left out, and a group left with no right side
 // is dropped.
-inline Uldozes::Uldozes(const matrix<int>& t, const std::vector<int>& sorok,
-                        std::vector<Szabaly> szabalyok)
-    : n_(sorok.size()),
+inline Uldozes::Uldozes(matrix<int>& t, std::vector<int> sorok, std::vector<Szabaly> szabalyok)
+    : t_(t),
+      sorok_(std::move(sorok)),
+      n_(sorok_.size()),
       m_(static_cast<std::size_t>(t.cols())),
       szavak_((n_ + kSzo - 1) / kSzo),
       osztaly_(new int[n_ * m_]),
@@ -668,7 +671,7 @@ inline Uldozes::Uldozes(const matrix<int>& t, const std::vector<int>& sorok,
       ritka_korlat_(std::max<std::size_t>(8, szavak_)) {
     for (std::size_t j = 0; j < n_; ++j)
         for (int c = 0; c < t.cols(); ++c)
-            if (t(sorok[j], c) == 0) {
+            if (t(sorok_[j], c) == 0) {
                 nulla_[Szo(static_cast<int>(j), c)] |= Maszkbit(static_cast<int>(j));
                 TobbBe(static_cast<int>(j), c);
             }
@@ -720,6 +723,50 @@ inline void Uldozes::Futtat() {
     for (std::size_t gi = 0; gi < csoportok_.size(); ++gi) Sorba(static_cast<int>(gi));
     do Terjeszt();
     while (Menet());
+    Kiir();
+}
+
+// First, column by column, each pooled cell's id becomes the smallest row of
+// its class; then the codes are written 64 rows at a time, so that both the
+// bitsets and the rows of t are read and written a cache line at a time.
+// The rings in t are not read any more.
+inline void Uldozes::Kiir() {
+    // A pooled class's id: its smallest row, valid in the column oszlop says.
+    std::vector<int> legkisebb(n_ + 1, 0);
+    std::vector<std::size_t> oszlop(n_ + 1, m_);
+    for (std::size_t c = 0; c < m_; ++c) {
+        const std::size_t eleje = c * szavak_;
+        for (int menet = 0; menet < 2; ++menet)
+            for (std::size_t w = 0; w < szavak_; ++w)
+                for (std::uint64_t b = tobb_[eleje + w] & ~nulla_[eleje + w]; b != 0; b &= b - 1) {
+                    const std::size_t r = w * kSzo + AlsoBit(b);
+                    int& id = osztaly_[c * n_ + r];
+                    const auto i = static_cast<std::size_t>(id);
+                    if (menet == 1) {
+                        id = legkisebb[i];
+                    } else if (oszlop[i] != c) {
+                        oszlop[i] = c;
+                        legkisebb[i] = static_cast<int>(r);
+                    }
+                }
+    }
+    for (std::size_t w = 0; w < szavak_; ++w) {
+        const std::size_t vege = std::min(n_, (w + 1) * kSzo);
+        for (std::size_t c = 0; c < m_; ++c) {
+            const std::uint64_t nulla = nulla_[c * szavak_ + w];
+            const std::uint64_t tobbes = tobb_[c * szavak_ + w] & ~nulla;
+            for (std::size_t r = w * kSzo; r < vege; ++r) {
+                const std::uint64_t bit = std::uint64_t{1} << (r % kSzo);
+                int kod = 0;
+                if ((nulla & bit) == 0) {
+                    const int elso =
+                        (tobbes & bit) != 0 ? osztaly_[c * n_ + r] : static_cast<int>(r);
+                    kod = sorok_[static_cast<std::size_t>(elso)] + 1;
+                }
+                t_(sorok_[r], static_cast<int>(c)) = kod;
+            }
+        }
+    }
 }
 
 inline void Uldozes::Terjeszt() {
@@ -891,59 +938,62 @@ inline bool Uldozes::Tablaba(int gi, int r) const {
     return true;
 }
 
+// Of two non-zero classes the rows of the one with fewer move: a row changes
+// class O(log n) times in a column (O3).
 inline void Uldozes::Osszevon(int c, int a, int b) {
     const int ia = Id(a, c);
     const int ib = Id(b, c);
     if (ia == ib) return;
     ++osszevonasok_;
     if (ia == 0 || ib == 0) {
-        Atrak(c, ia == 0 ? ib : ia, 0);
+        Nullaba(c, ia == 0 ? b : a);
         return;
     }
-    int kis = ia;
-    int nagy = ib;
-    if (Meret(kis) > Meret(nagy)) std::swap(kis, nagy);
-    if (nagy > 0) {
-        // Two singletons: the larger one's row first moves into a record.
-        const int uj = UjOsztaly(nagy);
-        Atrak(c, nagy, uj);
-        nagy = uj;
+    int kis = a;
+    int nagy = b;
+    if (!NemNagyobb(c, a, b)) std::swap(kis, nagy);
+    if (!Tobbes(nagy, c)) {
+        // Two singletons: the larger one's row becomes a pooled class first.
+        Kov(nagy, c) = nagy;
+        Athelyez(nagy, c, nagy + 1);
     }
-    Atrak(c, kis, nagy);
+    const int hova = Id(nagy, c);
+    if (!Tobbes(kis, c)) Kov(kis, c) = kis;
+    // A moved row keeps its place in the ring it leaves until the rings join.
+    int r = kis;
+    do {
+        const int kov = Kov(r, c);
+        Athelyez(r, c, hova);
+        r = kov;
+    } while (r != kis);
+    std::swap(Kov(kis, c), Kov(nagy, c));
 }
 
-inline int Uldozes::UjOsztaly(int kod) {
-    std::size_t hely = 0;
-    if (szabad_.empty()) {
-        // Record ids are negative ints.
-        if (tar_.size() >= static_cast<std::size_t>(INT_MAX)) throw std::bad_alloc();
-        hely = tar_.size();
-        tar_.emplace_back();
-    } else {
-        hely = static_cast<std::size_t>(szabad_.back());
-        szabad_.pop_back();
+inline bool Uldozes::NemNagyobb(int c, int a, int b) {
+    if (!Tobbes(a, c)) return true;
+    if (!Tobbes(b, c)) return false;
+    for (int x = Kov(a, c), y = Kov(b, c);; x = Kov(x, c), y = Kov(y, c)) {
+        if (x == a) return true;
+        if (y == b) return false;
     }
-    tar_[hely].kod = kod;
-    return -static_cast<int>(hely) - 1;
 }
 
-inline void Uldozes::Atrak(int c, int honnan, int hova) {
-    const int kod = Kod(honnan);
-    std::vector<int> sorok;
-    if (honnan > 0)
-        sorok.push_back(honnan - 1);
-    else
-        sorok.swap(Rekord(honnan).sorok);
-    for (int r : sorok) Athelyez(r, c, honnan, hova);
-    if (hova < 0) Rekord(hova).kod = std::min(Rekord(hova).kod, kod);
-    if (honnan < 0) szabad_.push_back(-honnan - 1);
-    if (hova == 0) Jelol(c);
+inline void Uldozes::Nullaba(int c, int a) {
+    const bool tobbes = Tobbes(a, c);
+    int r = a;
+    do {
+        const int kov = tobbes ? Kov(r, c) : r;
+        Athelyez(r, c, 0);
+        r = kov;
+    } while (r != a);
+    Jelol(c);
 }
 
-inline void Uldozes::Athelyez(int r, int c, int honnan, int hova) {
+inline void Uldozes::Athelyez(int r, int c, int hova) {
     const auto sor = static_cast<std::size_t>(r);
+    const bool tobbesbol = Tobbes(r, c);
     Maszk tobbes = tobbes_[sor];
-    Beallit(tobbes, c, hova < 0);
+    Beallit(tobbes, c, hova != 0);
     const bool kozos_utana = !Ures(tobbes);
     modosult_[static_cast<std::size_t>(c)] = latogatasok_;
     // Only a row leaving a pooled class can have a table entry to erase, and
@@ -952,14 +1002,14 @@ inline void Uldozes::Athelyez(int r, int c, int honnan, int hova) {
     // erases the signature (T1) and probes anew, the others then agree with
     // it through the old representative (T2).
     utana_.clear();
-    if (honnan < 0 || kozos_utana) {
+    if (tobbesbol || kozos_utana) {
         std::vector<int>& h = hasznalo_[static_cast<std::size_t>(c)];
         std::size_t marad = 0;
         for (int gi : h) {
             Allapot& a = allapot_[static_cast<std::size_t>(gi)];
             if (a.atmeneti || !Terhel(gi, 1)) continue;
             h[marad++] = gi;
-            if (honnan < 0 && a.db != 0 && Tablaba(gi, r)) {
+            if (tobbesbol && a.db != 0 && Tablaba(gi, r)) {
                 a.koltseg += a.hossz;
                 if (Torol(gi, r)) utana_.push_back(gi);
             } else if (kozos_utana && Metszi(a.bal, tobbes)) {
@@ -972,12 +1022,10 @@ inline void Uldozes::Athelyez(int r, int c, int honnan, int hova) {
     kozos_[sor / kSzo] =
         kozos_utana ? kozos_[sor / kSzo] | Maszkbit(r) : kozos_[sor / kSzo] & ~Maszkbit(r);
     if ((tobb_[Szo(r, c)] & Maszkbit(r)) == 0) TobbBe(r, c);
-    if (hova == 0) {
+    if (hova == 0)
         nulla_[Szo(r, c)] |= Maszkbit(r);
-    } else {
+    else
         osztaly_[Cella(r, c)] = hova;
-        Rekord(hova).sorok.push_back(r);
-    }
     for (int gi : utana_) Probal(gi, r);
 }
 
@@ -1169,7 +1217,7 @@ inline void Uldozes::Latogat(int gi) {
                     const int r = static_cast<int>(w * kSzo + AlsoBit(b));
                     if (Nulla(r, c)) continue;
                     ++osszevonasok_;
-                    Atrak(c, Id(r, c), 0);
+                    Nullaba(c, r);
                 }
             }
             Jelol(c);
@@ -1233,28 +1281,22 @@ inline void Vesztes::VesztesegetKeres() {
                     : sorrend[i - 1];
     std::vector<Uldozes::Maszk>().swap(semak);
     std::vector<int>().swap(sorrend);
-    std::vector<int> megtartott;    // the rows chased, ascending
-    std::vector<int> hely(un, -1);  // a chased row's place among them
+    std::vector<int> megtartott;  // the rows chased, ascending
     for (int r = 0; r < n; ++r)
-        if (masodik[static_cast<std::size_t>(r)] < 0) {
-            hely[static_cast<std::size_t>(r)] = static_cast<int>(megtartott.size());
-            megtartott.push_back(r);
-        }
+        if (masodik[static_cast<std::size_t>(r)] < 0) megtartott.push_back(r);
 
-    Uldozes u(*ma, megtartott, std::move(szabalyok));
-    u.Futtat();
-    osszevonasok = u.Osszevonasok();
-    probak = u.Probak();
-    // Codes of the chased rows back to the rows' own numbers; their order is kept.
-    auto Kod = [&](int kod) {
-        return kod == 0 ? 0 : megtartott[static_cast<std::size_t>(kod - 1)] + 1;
-    };
+    {
+        Uldozes u(*ma, std::move(megtartott), std::move(szabalyok));
+        u.Futtat();
+        osszevonasok = u.Osszevonasok();
+        probak = u.Probak();
+    }
     for (int r = 0; r < n; ++r) {
         const int mas = masodik[static_cast<std::size_t>(r)];
-        const int j = hely[static_cast<std::size_t>(mas < 0 ? r : mas)];
+        if (mas < 0) continue;
         for (int c = 0; c < m; ++c) {
-            const int kod = u.Vegso(j, c);
-            (*ma)(r, c) = mas >= 0 && kod == j + 1 ? r + 1 : Kod(kod);
+            const int kod = (*ma)(mas, c);
+            (*ma)(r, c) = kod == mas + 1 ? r + 1 : kod;
         }
     }
 }
