@@ -550,6 +550,17 @@ class Uldozes {
     bool Tablaba(int gi, int r) const;
 
     // Tables keyed by signature (T1, and the pass table).
+    static constexpr std::uint64_t kKezdet = 0x9E3779B97F4A7C15ULL;
+    static std::uint64_t Kever(std::uint64_t h, int id) {
+        constexpr std::uint64_t kSzorzo = 0xFF51AFD7ED558CCDULL;
+        constexpr unsigned kEltolas = 33;
+        h ^= static_cast<std::uint32_t>(id);
+        h *= kSzorzo;
+        return h ^ (h >> kEltolas);
+    }
+    static std::uint32_t Vegso(std::uint64_t h) {
+        return static_cast<std::uint32_t>(egyforma_ujjlenyomat ? h & 3 : h);
+    }
     std::uint32_t Ujjlenyomat(const std::vector<int>& bal, int r) const;
     std::size_t Hely(const std::vector<Bejegyzes>& tabla, const std::vector<int>& bal, int r,
                      std::uint32_t ujj) const;
@@ -637,6 +648,7 @@ class Uldozes {
     std::vector<int> atmenetiek_;              // the groups in passes
     std::vector<int> jeloltek_;                // Attekint: its rows, then
     std::vector<Bejegyzes> seged_tabla_;       // their signatures' first rows,
+    std::vector<std::uint64_t> kevert_;        // their hashes being mixed,
     std::vector<std::uint32_t> ujjak_;         // their hashes, then slots,
     std::vector<std::pair<int, int>> parok_;   // and the rows to make agree
     std::size_t foglalt_ = 0;                  // slots of all group tables
@@ -668,7 +680,8 @@ inline Uldozes::Uldozes(matrix<int>& t, std::vector<int> sorok, std::vector<Szab
       tobb_db_(m_, 0),
       ritka_(m_),
       elhagyott_(m_, false),
-      ritka_korlat_(std::max<std::size_t>(8, szavak_)) {
+      ritka_korlat_(std::max<std::size_t>(8, szavak_)),
+      jeloltek_(n_) {
     for (std::size_t j = 0; j < n_; ++j)
         for (int c = 0; c < t.cols(); ++c)
             if (t(sorok_[j], c) == 0) {
@@ -832,7 +845,9 @@ inline bool Uldozes::Menet() {
 inline void Uldozes::Attekint(int gi) {
     Csoport& g = csoportok_[static_cast<std::size_t>(gi)];
     g.latott = ++latogatasok_;
-    jeloltek_.clear();
+    // jeloltek_ has room for every row: its first db entries are the rows.
+    std::size_t db = 0;
+    int* jelolt = jeloltek_.data();
     std::size_t ritkabb = m_;  // the sparsest X column, if it has a list
     for (int c : g.bal) {
         const auto i = static_cast<std::size_t>(c);
@@ -843,7 +858,7 @@ inline void Uldozes::Attekint(int gi) {
         for (int r : ritka_[ritkabb]) {
             bool jo = true;
             for (int c : g.bal) jo = jo && (tobb_[Szo(r, c)] & Maszkbit(r)) != 0;
-            if (jo) jeloltek_.push_back(r);
+            if (jo) jelolt[db++] = r;
         }
     } else {
         for (std::size_t w = 0; w < szavak_; ++w) {
@@ -852,27 +867,50 @@ inline void Uldozes::Attekint(int gi) {
                 x &= tobb_[static_cast<std::size_t>(c) * szavak_ + w];
                 if (x == 0) break;
             }
-            for (; x != 0; x &= x - 1) jeloltek_.push_back(static_cast<int>(w * kSzo + AlsoBit(x)));
+            for (; x != 0; x &= x - 1) jelolt[db++] = static_cast<int>(w * kSzo + AlsoBit(x));
         }
     }
-    if (jeloltek_.size() < 2) return;
+    if (db < 2) return;
     // The table is left empty by every visit; it only grows, and stays at
     // most half full.
     std::size_t meret = std::max<std::size_t>(8, seged_tabla_.size());
-    while (meret < 2 * jeloltek_.size()) meret *= 2;
+    while (meret < 2 * db) meret *= 2;
     if (seged_tabla_.size() != meret) seged_tabla_.assign(meret, Bejegyzes{});
-    // The hashes first, so that the slots can be fetched ahead of their use.
-    ujjak_.clear();
-    for (int r : jeloltek_) ujjak_.push_back(Ujjlenyomat(g.bal, r));
+    // The hashes first, column by column, so that each column is read in
+    // row order and the slots can be fetched ahead of their use. No row here
+    // is a singleton in X.
+    kevert_.assign(db, kKezdet);
+    for (int c : g.bal) {
+        const std::uint64_t* z = &nulla_[static_cast<std::size_t>(c) * szavak_];
+        const int* id = &osztaly_[static_cast<std::size_t>(c) * n_];
+        for (std::size_t k = 0; k < db; ++k) {
+            const auto r = static_cast<std::size_t>(jelolt[k]);
+            kevert_[k] = Kever(kevert_[k], (z[r / kSzo] >> (r % kSzo) & 1) != 0 ? 0 : id[r]);
+        }
+    }
+    ujjak_.resize(db);
+    for (std::size_t k = 0; k < db; ++k) ujjak_[k] = Vegso(kevert_[k]);
     constexpr std::size_t kElore = 8;
     parok_.clear();
-    for (std::size_t k = 0; k < jeloltek_.size(); ++k) {
+    for (std::size_t k = 0; k < db; ++k) {
 #if defined(__GNUC__) || defined(__clang__)
         if (k + kElore < ujjak_.size())
             __builtin_prefetch(&seged_tabla_[ujjak_[k + kElore] & (meret - 1)]);
 #endif
-        const int r = jeloltek_[k];
-        const std::size_t i = Hely(seged_tabla_, g.bal, r, ujjak_[k]);
+        const int r = jelolt[k];
+        const std::uint32_t ujj = ujjak_[k];
+        // Hely, for rows that no X column holds as singletons.
+        std::size_t i = ujj & (meret - 1);
+        for (; seged_tabla_[i].sor >= 0; i = (i + 1) & (meret - 1)) {
+            if (seged_tabla_[i].ujj != ujj) continue;
+            const int t = seged_tabla_[i].sor;
+            bool egyezik = true;
+            for (int c : g.bal)
+                egyezik = egyezik && (Nulla(r, c) ? Nulla(t, c)
+                                                  : !Nulla(t, c) && osztaly_[Cella(r, c)] ==
+                                                                        osztaly_[Cella(t, c)]);
+            if (egyezik) break;
+        }
         const int s = seged_tabla_[i].sor;
         if (s < 0) {
             seged_tabla_[i] = Bejegyzes{r, ujjak_[k]};
@@ -1033,16 +1071,9 @@ inline void Uldozes::Athelyez(int r, int c, int hova) {
 // constant as the start, and the 64-bit finaliser multiplier of MurmurHash3
 // with its shift after every id.
 inline std::uint32_t Uldozes::Ujjlenyomat(const std::vector<int>& bal, int r) const {
-    constexpr std::uint64_t kKezdet = 0x9E3779B97F4A7C15ULL;
-    constexpr std::uint64_t kSzorzo = 0xFF51AFD7ED558CCDULL;
-    constexpr unsigned kEltolas = 33;
     std::uint64_t h = kKezdet;
-    for (int c : bal) {
-        h ^= static_cast<std::uint32_t>(Id(r, c));
-        h *= kSzorzo;
-        h ^= h >> kEltolas;
-    }
-    return static_cast<std::uint32_t>(egyforma_ujjlenyomat ? h & 3 : h);
+    for (int c : bal) h = Kever(h, Id(r, c));
+    return Vegso(h);
 }
 
 // The slot of the entry with row r's signature over bal, or the empty slot

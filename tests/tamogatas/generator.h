@@ -88,6 +88,7 @@ enum class Csalad {
     AttributumonkentEgy,  // a one-attribute schema for every byte of Abc(), n dependencies
     SokTabla,             // thousands of left sides over columns where every row is pooled
     KozosOszlop,          // one pooled column on the left of 19,900 dependencies
+    HosszuSor,            // every row agrees with one other on X and differs on 200 Y columns
 };
 
 struct CsaladNev {
@@ -108,6 +109,7 @@ inline const std::vector<CsaladNev>& Csaladok() {
         {Csalad::AttributumonkentEgy, "attributumonkent_egy"},
         {Csalad::SokTabla, "sok_tabla"},
         {Csalad::KozosOszlop, "kozos_oszlop", 15000},
+        {Csalad::HosszuSor, "hosszu_sor"},
     };
     return c;
 }
@@ -274,6 +276,29 @@ inline std::string Rossz(Csalad cs, int n, std::uint32_t mag = 1) {
             Sor(std::string(1, kk) + "->" + p);
             for (int a = 0; a < q; ++a)
                 for (int b = a + 1; b < q; ++b) Sor(std::string(1, p) + Q(a) + Q(b) + "->" + w);
+            break;
+        }
+        case Csalad::HosszuSor: {
+            // As in kozos_oszlop, K -> P pools every row but the first in P;
+            // then P -> Y_1..Y_200, where each row is alone: every row makes
+            // 200 merges of two non-zero classes.
+            const int y = 200;
+            const char kk = Attr(0);
+            const char p = Attr(1);
+            auto T = [&](int t) { return Attr(2 + t); };
+            std::string elso = n < 2 ? std::string{kk, p} : std::string(1, p);
+            std::string jobb;
+            for (int a = 0; a < y; ++a) jobb += Attr(20 + a);
+            Sor(elso + jobb);
+            for (int r = 1; r < n && r < (1 << 17); ++r) {
+                std::string sema(1, kk);
+                for (int t = 0; t < 17; ++t)
+                    if ((r >> t & 1) != 0) sema += T(t);
+                Sor(sema);
+            }
+            s += '\n';
+            Sor(std::string(1, kk) + "->" + p);
+            Sor(std::string(1, p) + "->" + jobb);
             break;
         }
     }
