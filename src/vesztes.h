@@ -16,7 +16,6 @@
 #include <fstream>
 #include <initializer_list>
 #include <iostream>
-#include <map>
 #include <memory>
 #include <random>
 #include <string>
@@ -126,6 +125,7 @@ class Vesztes {
     std::array<int, 256> oszlop{};  // each byte's tableau column; -1 if no attribute
     long long osszevonasok = 0;     // chase: class merges made, joins of the zero class too
     long long probak = 0;           // chase: rows looked up in a dependency's table
+    long long atmenetiek = 0;       // chase: dependency groups that went to passes
 
     // The bytes that occur in some schema.
     using Ismert = std::array<bool, 256>;
@@ -374,26 +374,31 @@ constexpr std::size_t kSzo = 64;
 //        a row with no pooled class at all (kozos_) has no signature of the
 //        second kind, so joining a zero class costs it two bits.
 // Groups in passes. Such a group has no table and is no longer told of
-// moves. A pass visits, in group order, each group none of whose X columns
-// is unchanged (modosult_) since its last visit began: the rows with no
-// singleton class in X (the AND of tobb_) are grouped by signature in a
-// table built for the visit, and each is made to agree on Y with the first
-// row of its signature. That is the plain pass loop's visit, less the groups
-// it would find with nothing to do.
+// moves. A pass visits, in group order, each group one of whose X columns
+// has had a move (modosult_) since its last visit began: the rows with no
+// singleton class in X (from the sparsest X column's list ritka_, or the
+// AND of tobb_) are grouped by signature in a table built for the visit,
+// and each is made to agree on Y with the first row of its signature. That
+// is the plain pass loop's visit, less the groups it would find with
+// nothing to do.
 // When no group is queued, no column is marked, no work item is left and no
 // group in passes has a changed X column, every dependency holds: rows
 // agreeing on some X agree with one representative, so with each other, on
 // Y. Only merges that the plain pass loop also makes are made, and codes
 // follow O1, so the final tableau is the plain loop's.
 //
-// Budgets. A group's incremental work (its visits, the moves that look at
-// it, its lookups) is charged to it; past twice the cost of one pass visit,
-// 2 (n + 64) (|X| + |Y| + 1), it goes to passes. So are a group whose table
-// would take the tables' slots past kvota_, and one that would add a work
-// item to a full egyeztet_. The incremental work is thus at most twice one
-// pass, and each pass after it costs what a pass of the plain grouped chase
-// costs on the groups it visits, and no more passes are made: every pass
-// starts from a tableau with at least as many merges as the plain loop's.
+// Budgets. The incremental work a group causes (the moves that look at it,
+// its lookups, its work items, the marks that reach it) is charged to it;
+// past twice the cost of one pass visit of it, 2 (|X| + |Y| + 1) (s + 8)
+// for s rows in tobb_ in its sparsest X column, it goes to passes. The
+// budget is worked out again, as s grows, before the group goes. So does a
+// group whose table would take the tables' slots past kvota_, and one that
+// would add a work item to a full egyeztet_. Its visits are not charged: a
+// pass would visit it at least as often. So a group's incremental work is
+// at most twice a pass visit of it, and a pass costs at most what a pass of
+// the grouped pass chase costs on the groups it visits; and it needs no
+// more passes, since each pass starts from a tableau with at least the
+// merges the grouped chase's would start from.
 //
 // Sizes, for n rows, m columns, g groups and L, the total length of the
 // dependencies' sides (words are 64 bits):
@@ -689,29 +694,46 @@ inline Uldozes::Uldozes(matrix<int>& t, std::vector<int> sorok, std::vector<Szab
                 TobbBe(static_cast<int>(j), c);
             }
 
+    // Groups in the order their left sides first occur: the dependencies are
+    // sorted by left side, and each run of one left side becomes a group.
     std::size_t hossz = 0;  // L
-    std::map<std::vector<int>, std::size_t> bal_szerint;
-    for (Szabaly& f : szabalyok) {
-        hossz += f.bal.size() + f.jobb.size();
-        auto [hol, uj] = bal_szerint.emplace(f.bal, csoportok_.size());
-        if (uj) {
-            csoportok_.emplace_back();
-            csoportok_.back().bal = std::move(f.bal);
-        }
-        std::vector<int>& jobb = csoportok_[hol->second].jobb;
-        jobb.insert(jobb.end(), f.jobb.begin(), f.jobb.end());
+    std::vector<std::size_t> sorrend(szabalyok.size());
+    for (std::size_t i = 0; i < szabalyok.size(); ++i) {
+        sorrend[i] = i;
+        hossz += szabalyok[i].bal.size() + szabalyok[i].jobb.size();
     }
-    std::vector<Csoport> maradt;
-    for (Csoport& g : csoportok_) {
+    std::stable_sort(sorrend.begin(), sorrend.end(), [&](std::size_t x, std::size_t y) {
+        return szabalyok[x].bal < szabalyok[y].bal;
+    });
+    std::vector<std::size_t> elsok;  // a group's first dependency, for the order
+    for (std::size_t i = 0; i < sorrend.size(); ++i)
+        if (i == 0 || szabalyok[sorrend[i]].bal != szabalyok[sorrend[i - 1]].bal)
+            elsok.push_back(i);
+    std::vector<std::size_t> csoport_sorrend(elsok.size());
+    for (std::size_t k = 0; k < elsok.size(); ++k) csoport_sorrend[k] = k;
+    std::sort(csoport_sorrend.begin(), csoport_sorrend.end(),
+              [&](std::size_t x, std::size_t y) { return sorrend[elsok[x]] < sorrend[elsok[y]]; });
+    csoportok_.reserve(elsok.size());
+    for (std::size_t k : csoport_sorrend) {
+        const std::size_t vege = k + 1 < elsok.size() ? elsok[k + 1] : sorrend.size();
+        Csoport g;
+        g.bal = std::move(szabalyok[sorrend[elsok[k]]].bal);
+        for (std::size_t i = elsok[k]; i < vege; ++i) {
+            std::vector<int>& jobb = szabalyok[sorrend[i]].jobb;
+            g.jobb.insert(g.jobb.end(), jobb.begin(), jobb.end());
+            std::vector<int>().swap(jobb);
+            std::vector<int>().swap(szabalyok[sorrend[i]].bal);
+        }
         std::sort(g.jobb.begin(), g.jobb.end());
         g.jobb.erase(std::unique(g.jobb.begin(), g.jobb.end()), g.jobb.end());
         g.jobb.erase(std::remove_if(
                          g.jobb.begin(), g.jobb.end(),
                          [&](int c) { return std::binary_search(g.bal.begin(), g.bal.end(), c); }),
                      g.jobb.end());
-        if (!g.jobb.empty()) maradt.push_back(std::move(g));
+        g.jobb.shrink_to_fit();
+        if (!g.jobb.empty()) csoportok_.push_back(std::move(g));
     }
-    csoportok_.swap(maradt);
+    csoportok_.shrink_to_fit();
     allapot_.resize(csoportok_.size());
     for (std::size_t gi = 0; gi < csoportok_.size(); ++gi) {
         const Csoport& g = csoportok_[gi];
@@ -1321,6 +1343,7 @@ inline void Vesztes::VesztesegetKeres() {
         u.Futtat();
         osszevonasok = u.Osszevonasok();
         probak = u.Probak();
+        atmenetiek = u.Atmenetiek();
     }
     for (int r = 0; r < n; ++r) {
         const int mas = masodik[static_cast<std::size_t>(r)];

@@ -218,6 +218,31 @@ TEST_P(ChaseRossz, EgyezikAReferenciaval) {
 INSTANTIATE_TEST_SUITE_P(Csaladok, ChaseRossz, ::testing::ValuesIn(generator::Csaladok()),
                          NevSzerint());
 
+// The families built against the chase's memory and per-move cost send
+// groups to passes under the program's own budgets, already at a few
+// hundred schemas; the random inputs of that size do not.
+struct KeretEset {
+    const char* nev;
+    std::string be;
+    bool atmenet;
+};
+
+class ChaseKeret : public ::testing::TestWithParam<KeretEset> {};
+
+TEST_P(ChaseKeret, CsoportokAtmenetbe) {
+    const Futas f = FuttatSzoveg(GetParam().be);
+    ASSERT_EQ(f.statusz, 0) << f.kimenet;
+    EXPECT_EQ(f.atmenetiek > 0, GetParam().atmenet) << f.atmenetiek;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Esetek, ChaseKeret,
+    ::testing::Values(
+        KeretEset{"SokTabla", generator::Rossz(generator::Csalad::SokTabla, 300), true},
+        KeretEset{"KozosOszlop", generator::Rossz(generator::Csalad::KozosOszlop, 300), true},
+        KeretEset{"Veletlen", generator::General(300, 300, 60), false}),
+    NevSzerint());
+
 // Generated inputs of one shape, in every mode: twins (schemas that
 // mostly repeat), and pairs whose pooled classes fill and then leave a
 // group's table.
