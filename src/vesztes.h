@@ -530,7 +530,17 @@ class Uldozes {
         const auto i = static_cast<std::size_t>(c);
         tobb_[Szo(r, c)] |= Maszkbit(r);
         ++tobb_db_[i];
-        if (elhagyott_[i]) return;
+        if (!elhagyott_[i]) RitkaBe(i, r);
+    }
+    // The rows of word w that are set in uj join tobb_ in column c; none is in it.
+    void TobbBeSzo(int c, std::size_t w, std::uint64_t uj) {
+        const auto i = static_cast<std::size_t>(c);
+        tobb_[i * szavak_ + w] |= uj;
+        tobb_db_[i] += Bitek(uj);
+        for (std::uint64_t b = uj; b != 0 && !elhagyott_[i]; b &= b - 1)
+            RitkaBe(i, static_cast<int>(w * kSzo + AlsoBit(b)));
+    }
+    void RitkaBe(std::size_t i, int r) {
         if (ritka_[i].size() < ritka_korlat_) {
             ritka_[i].push_back(r);
         } else {
@@ -579,7 +589,12 @@ class Uldozes {
     // Twice what a pass visit of group gi would cost now.
     long long Keret(int gi) const;
     // Charges work to group gi; false if it has gone to passes.
-    bool Terhel(int gi, long long munka);
+    bool Terhel(int gi, long long munka) {
+        Allapot& a = allapot_[static_cast<std::size_t>(gi)];
+        a.koltseg += munka;
+        return a.koltseg <= a.keret || Tullepes(gi);
+    }
+    bool Tullepes(int gi);
 
     // The rows with the all-zero signature are made to agree on Y.
     void Latogat(int gi);
@@ -1188,10 +1203,8 @@ inline long long Uldozes::Keret(int gi) const {
 
 // The budget grows with the rows a visit would look up: it is worked out
 // again before the group goes.
-inline bool Uldozes::Terhel(int gi, long long munka) {
+inline bool Uldozes::Tullepes(int gi) {
     Allapot& a = allapot_[static_cast<std::size_t>(gi)];
-    a.koltseg += munka;
-    if (a.koltseg <= a.keret) return true;
     a.keret = Keret(gi);
     if (a.koltseg <= a.keret) return true;
     Atmenetive(gi);
@@ -1264,8 +1277,7 @@ inline void Uldozes::Latogat(int gi) {
                 const std::uint64_t lassu = uj & kozos_[w];
                 nulla_[eleje + w] |= uj & ~lassu;
                 osszevonasok_ += static_cast<long long>(Bitek(uj & ~lassu));
-                for (std::uint64_t b = uj & ~lassu; b != 0; b &= b - 1)
-                    TobbBe(static_cast<int>(w * kSzo + AlsoBit(b)), c);
+                if ((uj & ~lassu) != 0) TobbBeSzo(c, w, uj & ~lassu);
                 for (std::uint64_t b = lassu; b != 0; b &= b - 1) {
                     const int r = static_cast<int>(w * kSzo + AlsoBit(b));
                     if (Nulla(r, c)) continue;
