@@ -387,18 +387,17 @@ constexpr std::size_t kSzo = 64;
 // Y. Only merges that the plain pass loop also makes are made, and codes
 // follow O1, so the final tableau is the plain loop's.
 //
-// Budgets. The incremental work a group causes (the moves that look at it,
-// its lookups, its work items, the marks that reach it) is charged to it;
-// past twice the cost of one pass visit of it, 2 (|X| + |Y| + 1) (s + 8)
-// for s rows in tobb_ in its sparsest X column, it goes to passes. The
-// budget is worked out again, as s grows, before the group goes. So does a
-// group whose table would take the tables' slots past kvota_, and one that
-// would add a work item to a full egyeztet_. Its visits are not charged: a
-// pass would visit it at least as often. So a group's incremental work is
-// at most twice a pass visit of it, and a pass costs at most what a pass of
-// the grouped pass chase costs on the groups it visits; and it needs no
-// more passes, since each pass starts from a tableau with at least the
-// merges the grouped chase's would start from.
+// Budgets. The incremental work a group causes (its visits, the moves that
+// look at it, its lookups, its work items, the marks that reach it) is
+// charged to it; past twice the cost of one pass visit of it,
+// 2 (|X| + |Y| + 1) (s + 8) for s rows in tobb_ in its sparsest X column,
+// it goes to passes. The budget is worked out again, as s grows, before the
+// group goes. So does a group whose table would take the tables' slots past
+// kvota_, and one that would add a work item to a full egyeztet_. So a
+// group's incremental work is at most twice a pass visit of it, and a pass
+// costs at most what a pass of the grouped pass chase costs on the groups it
+// visits; and it needs no more passes, since each pass starts from a tableau
+// with at least the merges the grouped chase's would start from.
 //
 // Sizes, for n rows, m columns, g groups and L, the total length of the
 // dependencies' sides (words are 64 bits):
@@ -1228,8 +1227,9 @@ inline void Uldozes::Atmenetive(int gi) {
 inline void Uldozes::Latogat(int gi) {
     Allapot& a = allapot_[static_cast<std::size_t>(gi)];
     Csoport& g = csoportok_[static_cast<std::size_t>(gi)];
-    // Its cost is not charged: a pass would visit the group at least as often.
-    if (a.atmeneti) return;
+    // Zero joins can come in more rounds than a pass loop has passes, so the
+    // visits are charged too.
+    if (a.atmeneti || !Terhel(gi, static_cast<long long>(szavak_ * (g.bal.size() + 1)))) return;
     g.latott = ++latogatasok_;
     // Eight words at a time: the AND stays in registers, and each column is
     // read a cache line at a time.
