@@ -375,8 +375,9 @@ constexpr std::size_t kSzo = 64;
 //        second kind, so joining a zero class costs it two bits.
 // Groups in passes. Such a group has no table and is no longer told of
 // moves. A pass visits, in group order, each group one of whose X columns
-// has had a move (modosult_) since its last visit began: the rows with no
-// singleton class in X (from the sparsest X column's list ritka_, or the
+// has had a move (modosult_) since its last visit began: the rows with the
+// all-zero signature are handled as in an incremental visit; the others with
+// no singleton class in X (from the sparsest X column's list ritka_, or the
 // AND of tobb_) are grouped by signature in a table built for the visit,
 // and each is made to agree on Y with the first row of its signature. That
 // is the plain pass loop's visit, less the groups it would find with
@@ -389,15 +390,17 @@ constexpr std::size_t kSzo = 64;
 //
 // Budgets. The incremental work a group causes (its visits, the moves that
 // look at it, its lookups, its work items, the marks that reach it) is
-// charged to it; past twice the cost of one pass visit of it,
+// charged to it (a visit a row's lookup for every eight words of bitsets
+// it reads); past twice the lookups of one pass visit of it,
 // 2 (|X| + |Y| + 1) (s + 8) for s rows in tobb_ in its sparsest X column,
 // it goes to passes. The budget is worked out again, as s grows, before the
 // group goes. So does a group whose table would take the tables' slots past
 // kvota_, and one that would add a work item to a full egyeztet_. So a
-// group's incremental work is at most twice a pass visit of it, and a pass
-// costs at most what a pass of the grouped pass chase costs on the groups it
-// visits; and it needs no more passes, since each pass starts from a tableau
-// with at least the merges the grouped chase's would start from.
+// group's incremental work is at most about three pass visits of it, and a
+// pass costs at most what a pass of the grouped pass chase costs on the
+// groups it visits, and the bitsets; and it needs no more passes, since each
+// pass starts from a tableau with at least the merges the grouped chase's
+// would start from.
 //
 // Sizes, for n rows, m columns, g groups and L, the total length of the
 // dependencies' sides (words are 64 bits):
@@ -597,6 +600,12 @@ class Uldozes {
 
     // The rows with the all-zero signature are made to agree on Y.
     void Latogat(int gi);
+    void Nullasok(Csoport& g);
+    // What a visit's work on the bitsets is charged: a row's lookup costs
+    // about as much as eight words of bitsets.
+    long long Szavak(const Csoport& g) const {
+        return static_cast<long long>(szavak_ * (g.bal.size() + g.jobb.size() + 1) / 8);
+    }
     void Sorba(int gi);
     // Carries out egyeztet_; merges of two non-zero classes go to kesobb_.
     void Egyeztet();
@@ -881,6 +890,8 @@ inline bool Uldozes::Menet() {
 inline void Uldozes::Attekint(int gi) {
     Csoport& g = csoportok_[static_cast<std::size_t>(gi)];
     g.latott = ++latogatasok_;
+    Nullasok(g);
+    // Then the rows with a pooled class in X.
     // jeloltek_ has room for every row: its first db entries are the rows.
     std::size_t db = 0;
     int* jelolt = jeloltek_.data();
@@ -894,11 +905,12 @@ inline void Uldozes::Attekint(int gi) {
         for (int r : ritka_[ritkabb]) {
             bool jo = true;
             for (int c : g.bal) jo = jo && (tobb_[Szo(r, c)] & Maszkbit(r)) != 0;
-            if (jo) jelolt[db++] = r;
+            const auto w = static_cast<std::size_t>(r) / kSzo;
+            if (jo && (nullas_sorok_[w] & Maszkbit(r)) == 0) jelolt[db++] = r;
         }
     } else {
         for (std::size_t w = 0; w < szavak_; ++w) {
-            std::uint64_t x = Vegszo(w);
+            std::uint64_t x = Vegszo(w) & ~nullas_sorok_[w];
             for (int c : g.bal) {
                 x &= tobb_[static_cast<std::size_t>(c) * szavak_ + w];
                 if (x == 0) break;
@@ -1188,8 +1200,9 @@ inline void Uldozes::Probal(int gi, int r) {
     }
 }
 
-// A pass visit reads the sparsest X column's rows in tobb_, from its list
-// or, where that has more than n / 64, from the bitsets, and looks each up.
+// A pass visit makes a zero visit, reads the sparsest X column's rows in
+// tobb_, from its list or, where that has more than n / 64, from the bitsets,
+// and looks up each that has a pooled class in X.
 inline long long Uldozes::Keret(int gi) const {
     const Csoport& g = csoportok_[static_cast<std::size_t>(gi)];
     // Every other group, so that groups of both kinds meet.
@@ -1229,8 +1242,12 @@ inline void Uldozes::Latogat(int gi) {
     Csoport& g = csoportok_[static_cast<std::size_t>(gi)];
     // Zero joins can come in more rounds than a pass loop has passes, so the
     // visits are charged too.
-    if (a.atmeneti || !Terhel(gi, static_cast<long long>(szavak_ * (g.bal.size() + 1)))) return;
+    if (a.atmeneti || !Terhel(gi, Szavak(g))) return;
     g.latott = ++latogatasok_;
+    Nullasok(g);
+}
+
+inline void Uldozes::Nullasok(Csoport& g) {
     // Eight words at a time: the AND stays in registers, and each column is
     // read a cache line at a time.
     nullas_sorok_.resize(szavak_);
