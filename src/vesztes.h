@@ -876,7 +876,8 @@ inline bool Uldozes::Piszkos(int gi) const {
 inline bool Uldozes::Menet() {
     std::sort(atmenetiek_.begin(), atmenetiek_.end());
     bool volt = false;
-    for (std::size_t k = 0; k < atmenetiek_.size(); ++k) {
+    // By index: a visit may send more groups to passes, appending to the list.
+    for (std::size_t k = 0; k < atmenetiek_.size(); ++k) {  // NOLINT(modernize-loop-convert)
         const int gi = atmenetiek_[k];
         if (!Piszkos(gi)) continue;
         Attekint(gi);
