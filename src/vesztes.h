@@ -924,6 +924,9 @@ inline void Uldozes::Attekint(int gi) {
     // most half full.
     std::size_t meret = std::max<std::size_t>(8, seged_tabla_.size());
     while (meret < 2 * db) meret *= 2;
+    // Slots are kept as 32-bit numbers below; a table that large is past
+    // any memory anyway.
+    if (meret > UINT32_MAX) throw std::bad_alloc();
     if (seged_tabla_.size() != meret) seged_tabla_.assign(meret, Bejegyzes{});
     // The hashes first, column by column, so that each column is read in
     // row order and the slots can be fetched ahead of their use. No row here
