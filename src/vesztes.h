@@ -21,6 +21,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 #ifdef _WIN32
@@ -717,36 +718,32 @@ inline Uldozes::Uldozes(matrix<int>& t, std::vector<int> sorok, std::vector<Szab
                 TobbBe(static_cast<int>(j), c);
             }
 
-    // Groups in the order their left sides first occur: the dependencies are
-    // sorted by left side, and each run of one left side becomes a group.
+    // Groups in the order their left sides first occur, found by a hash of
+    // the left side: one comparison of sides a dependency, as a rule.
     std::size_t hossz = 0;  // L
-    std::vector<std::size_t> sorrend(szabalyok.size());
-    for (std::size_t i = 0; i < szabalyok.size(); ++i) {
-        sorrend[i] = i;
-        hossz += szabalyok[i].bal.size() + szabalyok[i].jobb.size();
-    }
-    std::stable_sort(sorrend.begin(), sorrend.end(), [&](std::size_t x, std::size_t y) {
-        return szabalyok[x].bal < szabalyok[y].bal;
-    });
-    std::vector<std::size_t> elsok;  // a group's first dependency, for the order
-    for (std::size_t i = 0; i < sorrend.size(); ++i)
-        if (i == 0 || szabalyok[sorrend[i]].bal != szabalyok[sorrend[i - 1]].bal)
-            elsok.push_back(i);
-    std::vector<std::size_t> csoport_sorrend(elsok.size());
-    for (std::size_t k = 0; k < elsok.size(); ++k) csoport_sorrend[k] = k;
-    std::sort(csoport_sorrend.begin(), csoport_sorrend.end(),
-              [&](std::size_t x, std::size_t y) { return sorrend[elsok[x]] < sorrend[elsok[y]]; });
-    csoportok_.reserve(elsok.size());
-    for (std::size_t k : csoport_sorrend) {
-        const std::size_t vege = k + 1 < elsok.size() ? elsok[k + 1] : sorrend.size();
-        Csoport g;
-        g.bal = std::move(szabalyok[sorrend[elsok[k]]].bal);
-        for (std::size_t i = elsok[k]; i < vege; ++i) {
-            std::vector<int>& jobb = szabalyok[sorrend[i]].jobb;
-            g.jobb.insert(g.jobb.end(), jobb.begin(), jobb.end());
-            std::vector<int>().swap(jobb);
-            std::vector<int>().swap(szabalyok[sorrend[i]].bal);
+    std::unordered_map<std::uint64_t, std::vector<std::size_t>> hash_szerint;
+    for (Szabaly& f : szabalyok) {
+        hossz += f.bal.size() + f.jobb.size();
+        std::uint64_t h = kKezdet;
+        for (int c : f.bal) h = Kever(h, c);
+        std::vector<std::size_t>& azonosak = hash_szerint[Kever(h, static_cast<int>(f.bal.size()))];
+        std::size_t hol = csoportok_.size();
+        for (std::size_t gi : azonosak)
+            if (csoportok_[gi].bal == f.bal) hol = gi;
+        if (hol == csoportok_.size()) {
+            azonosak.push_back(hol);
+            csoportok_.emplace_back();
+            csoportok_.back().bal = std::move(f.bal);
         }
+        std::vector<int>& jobb = csoportok_[hol].jobb;
+        jobb.insert(jobb.end(), f.jobb.begin(), f.jobb.end());
+        std::vector<int>().swap(f.jobb);
+        std::vector<int>().swap(f.bal);
+    }
+    std::unordered_map<std::uint64_t, std::vector<std::size_t>>().swap(hash_szerint);
+    std::size_t maradt = 0;
+    for (std::size_t gi = 0; gi < csoportok_.size(); ++gi) {
+        Csoport& g = csoportok_[gi];
         std::sort(g.jobb.begin(), g.jobb.end());
         g.jobb.erase(std::unique(g.jobb.begin(), g.jobb.end()), g.jobb.end());
         g.jobb.erase(std::remove_if(
@@ -754,8 +751,12 @@ inline Uldozes::Uldozes(matrix<int>& t, std::vector<int> sorok, std::vector<Szab
                          [&](int c) { return std::binary_search(g.bal.begin(), g.bal.end(), c); }),
                      g.jobb.end());
         g.jobb.shrink_to_fit();
-        if (!g.jobb.empty()) csoportok_.push_back(std::move(g));
+        if (g.jobb.empty()) continue;
+        // Never onto itself: a vector moved onto itself may be left empty.
+        if (maradt != gi) csoportok_[maradt] = std::move(g);
+        ++maradt;
     }
+    csoportok_.resize(maradt);
     csoportok_.shrink_to_fit();
     allapot_.resize(csoportok_.size());
     for (std::size_t gi = 0; gi < csoportok_.size(); ++gi) {
