@@ -419,7 +419,8 @@ constexpr std::size_t kSzo = 64;
 //   kesobb_           <= sor_korlat_ items: a merge that finds it full is
 //                     made at once
 //   hasznalo_         L ints; varo_, utana_, atmenetiek_ g ints each
-//   csoportok_        its sides L ints; allapot_ 8 words a group
+//   csoportok_        its sides L ints; allapot_ 8 words a group; while it
+//                     is built, a hash map of the g left sides
 //   per column        jelolt_, valtozott_, modosult_, tobb_db_,
 //                     elhagyott_: m each
 // No structure is indexed by row and group. The caller's twin folding adds
