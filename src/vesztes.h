@@ -530,12 +530,7 @@ class Uldozes {
     }
     void Jelol(int c);
     // Row r, not in tobb_ in column c, joins it.
-    void TobbBe(int r, int c) {
-        const auto i = static_cast<std::size_t>(c);
-        tobb_[Szo(r, c)] |= Maszkbit(r);
-        ++tobb_db_[i];
-        if (!elhagyott_[i]) RitkaBe(i, r);
-    }
+    void TobbBe(int r, int c) { TobbBeSzo(c, static_cast<std::size_t>(r) / kSzo, Maszkbit(r)); }
     // The rows of word w that are set in uj join tobb_ in column c; none is in it.
     void TobbBeSzo(int c, std::size_t w, std::uint64_t uj) {
         const auto i = static_cast<std::size_t>(c);
