@@ -130,6 +130,16 @@ inline std::string Rossz(Csalad cs, int n, std::uint32_t mag = 1) {
     };
     std::string s;
     auto Sor = [&](const std::string& sor) { s += sor + '\n'; };
+    // Rows 1 to n - 1 (at most 2^17 - 1): k and a distinct set of 17
+    // attributes from the t0-th on, one for each set bit of the row's number.
+    auto KesBitek = [&](char k, int t0) {
+        for (int r = 1; r < n && r < (1 << 17); ++r) {
+            std::string sema(1, k);
+            for (int t = 0; t < 17; ++t)
+                if ((r >> t & 1) != 0) sema += Attr(t0 + t);
+            Sor(sema);
+        }
+    };
     switch (cs) {
         case Csalad::NagyOsztaly: {
             // Rows 0..p-1 hold one attribute Q_i each, and so does the first
@@ -260,18 +270,12 @@ inline std::string Rossz(Csalad cs, int n, std::uint32_t mag = 1) {
             const char kk = Attr(0);
             const char p = Attr(1);
             const char w = Attr(2);
-            auto T = [&](int t) { return Attr(3 + t); };
             auto Q = [&](int a) { return Attr(20 + a); };
             // K in the first row too when it is the only one, for a valid input.
             std::string elso = n < 2 ? std::string{kk, p} : std::string(1, p);
             for (int a = 0; a < q; ++a) elso += Q(a);
             Sor(elso + w);
-            for (int r = 1; r < n && r < (1 << 17); ++r) {
-                std::string sema(1, kk);
-                for (int t = 0; t < 17; ++t)
-                    if ((r >> t & 1) != 0) sema += T(t);
-                Sor(sema);
-            }
+            KesBitek(kk, 3);
             s += '\n';
             Sor(std::string(1, kk) + "->" + p);
             for (int a = 0; a < q; ++a)
@@ -285,17 +289,11 @@ inline std::string Rossz(Csalad cs, int n, std::uint32_t mag = 1) {
             const int y = 200;
             const char kk = Attr(0);
             const char p = Attr(1);
-            auto T = [&](int t) { return Attr(2 + t); };
             std::string elso = n < 2 ? std::string{kk, p} : std::string(1, p);
             std::string jobb;
             for (int a = 0; a < y; ++a) jobb += Attr(20 + a);
             Sor(elso + jobb);
-            for (int r = 1; r < n && r < (1 << 17); ++r) {
-                std::string sema(1, kk);
-                for (int t = 0; t < 17; ++t)
-                    if ((r >> t & 1) != 0) sema += T(t);
-                Sor(sema);
-            }
+            KesBitek(kk, 2);
             s += '\n';
             Sor(std::string(1, kk) + "->" + p);
             Sor(std::string(1, p) + "->" + jobb);
