@@ -5,18 +5,22 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <csignal>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
 #include <iostream>
+#include <iterator>
 #include <memory>
+#include <optional>
 #include <random>
 #include <string>
 #include <string_view>
@@ -25,10 +29,22 @@
 #include <utility>
 #include <vector>
 #ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
 #include <io.h>
+#include <sys/stat.h>
 #include <process.h>
+#include <windows.h>
 #else
+#include <sys/stat.h>
 #include <unistd.h>
+#ifdef __linux__
+#include <sys/xattr.h>
+#endif
 #endif
 
 #include "lista.h"
@@ -68,12 +84,16 @@ inline void (*Kilepes)(int) = [](int statusz) { std::exit(statusz); };
     std::exit(1);
 }
 
+// File names are UTF-8 on Windows (main takes them as Unicode) and bytes
+// elsewhere.
+inline std::filesystem::path Ut(const std::string& nev) { return std::filesystem::u8path(nev); }
+
 // Opens a file for reading with Beolvasas. A folder is refused: on some
 // systems it opens as a stream and then reads as an empty file.
 inline bool Megnyit(std::ifstream& f, const std::string& nev) {
     std::error_code hiba;
-    if (std::filesystem::is_directory(nev, hiba)) return false;
-    f.open(nev, std::ios::in | std::ios::binary);
+    if (std::filesystem::is_directory(Ut(nev), hiba)) return false;
+    f.open(Ut(nev), std::ios::in | std::ios::binary);
     return f.is_open();
 }
 
@@ -1394,7 +1414,7 @@ inline std::string KeszSzoveg(const std::string& ki) {
 // place.
 inline bool UgyanazAFajl(const std::string& a, const std::string& b) {
     std::error_code hiba;
-    return std::filesystem::equivalent(a, b, hiba);
+    return std::filesystem::equivalent(Ut(a), Ut(b), hiba);
 }
 
 // Why a result file was not written.
@@ -1412,31 +1432,34 @@ namespace fs = std::filesystem;
 constexpr int kBinaris = O_BINARY;
 inline int Szinkron(int fd) { return _commit(fd); }
 inline int Folyamat() { return _getpid(); }
+inline int Torles(const wchar_t* ut) { return _wunlink(ut); }
 #else
 constexpr int kBinaris = 0;
 inline int Szinkron(int fd) { return fsync(fd); }
 inline int Folyamat() { return static_cast<int>(getpid()); }
+inline int Torles(const char* ut) { return unlink(ut); }
 #endif
 
 // The temporary file while it exists, for the signal handler: a run ended by
 // a signal removes it, and the old result stays as it was.
-inline char ideiglenes_ut[4096];
+inline fs::path::value_type ideiglenes_ut[4096];
 inline volatile std::sig_atomic_t van_ideiglenes = 0;
 
 extern "C" inline void IdeiglenesTorlese(int jel) {
-    if (van_ideiglenes != 0) std::remove(ideiglenes_ut);
+    if (van_ideiglenes != 0) Torles(ideiglenes_ut);  // async-signal-safe, unlike std::remove
     std::signal(jel, SIG_DFL);
     std::raise(jel);
 }
 
-// While it lives, the signals that end a process remove the temporary file
-// first. A signal the caller has set to be ignored stays ignored (with a
-// file-size limit and SIGXFSZ ignored, a write just fails).
+// While it lives, the signals that end a process by default remove the
+// temporary file first. A signal the caller has set to be ignored stays
+// ignored (with a file-size limit and SIGXFSZ ignored, a write just fails).
 class JelOr {
   public:
-    explicit JelOr(const std::string& ut) {
-        if (ut.size() >= sizeof ideiglenes_ut) return;
-        std::memcpy(ideiglenes_ut, ut.c_str(), ut.size() + 1);
+    explicit JelOr(const fs::path& ut) {
+        const auto& nev = ut.native();
+        if (nev.size() >= std::size(ideiglenes_ut)) return;
+        std::copy(nev.c_str(), nev.c_str() + nev.size() + 1, ideiglenes_ut);
         van_ideiglenes = 1;
         aktiv_ = true;
         for (std::size_t k = 0; k < kJelek.size(); ++k) {
@@ -1457,7 +1480,9 @@ class JelOr {
 #ifdef _WIN32
     static constexpr std::array<int, 3> kJelek{SIGINT, SIGTERM, SIGBREAK};
 #else
-    static constexpr std::array<int, 5> kJelek{SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGXFSZ};
+    static constexpr std::array<int, 11> kJelek{SIGINT,  SIGTERM, SIGHUP,  SIGQUIT,
+                                                SIGXFSZ, SIGALRM, SIGUSR1, SIGUSR2,
+                                                SIGPIPE, SIGVTALRM, SIGPROF};
 #endif
     std::array<void (*)(int), kJelek.size()> regi_{};
     bool aktiv_ = false;
@@ -1477,78 +1502,282 @@ inline bool Mindet(int fd, std::initializer_list<std::string_view> darabok) {
     return true;
 }
 
-// The file whose bytes a write to ut replaces: ut, or where its chain of
-// symbolic links ends. Empty for a chain that does not end (a loop).
-inline fs::path Cel(const fs::path& ut) {
-    fs::path p = ut;
-    std::error_code e;
-    for (int k = 0; k < 40; ++k) {
-        if (!fs::is_symlink(fs::symlink_status(p, e))) return p;
-        const fs::path t = fs::read_symlink(p, e);
-        if (e) return {};
-        p = t.is_absolute() ? t : p.parent_path() / t;
-    }
-    return {};
+// Writes the pieces through an open descriptor, where it stands, and closes
+// it unless it is the caller's own (zarja false).
+inline IrasHiba Helyben(int fd, std::initializer_list<std::string_view> darabok, bool zarja) {
+    bool jo = Mindet(fd, darabok);
+    if (zarja) jo = ::close(fd) == 0 && jo;
+    return jo ? IrasHiba::Nincs : IrasHiba::Iras;
 }
 
-// Not a regular file (a device such as /dev/null or /dev/stdout, a pipe):
-// written in place, as there is nothing to replace.
-inline IrasHiba HelybenIr(const std::string& ki, std::initializer_list<std::string_view> darabok) {
-    std::ofstream out(ki, std::ios::out | std::ios::binary | std::ios::trunc);
-    if (!out.is_open()) return IrasHiba::Megnyitas;
-    for (std::string_view d : darabok) out.write(d.data(), static_cast<std::streamsize>(d.size()));
-    out.close();
-    return out.fail() ? IrasHiba::Iras : IrasHiba::Nincs;
+// The temporary file's name beside cel: .NAME.PID-RAND.tmp, with at most 64
+// bytes of NAME, cut where a UTF-8 character begins.
+inline fs::path IdeiglenesNev(const fs::path& cel, unsigned veletlen) {
+    std::string nev = cel.filename().u8string();
+    std::size_t hossz = std::min<std::size_t>(nev.size(), 64);
+    while (hossz < nev.size() && hossz > 0 && (static_cast<unsigned char>(nev[hossz]) & 0xC0) == 0x80)
+        --hossz;
+    nev = "." + nev.substr(0, hossz) + "." + std::to_string(Folyamat()) + "-" +
+          std::to_string(veletlen) + ".tmp";
+    return (cel.has_parent_path() ? cel.parent_path() : fs::path(".")) / fs::u8path(nev);
 }
+
+// A new temporary file beside cel that only its owner may read (R1), created
+// exclusively, never through a link; -1 if the folder refuses it.
+inline int IdeiglenesLetrehoz(const fs::path& cel, fs::path& ideiglenes) {
+    std::random_device veletlen;
+    for (int proba = 0; proba < 100; ++proba) {
+        ideiglenes = IdeiglenesNev(cel, veletlen());
+#ifdef _WIN32
+        const int fd = ::_wopen(ideiglenes.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY,
+                                _S_IREAD | _S_IWRITE);
+#else
+        const int fd = ::open(ideiglenes.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                              0600);
+#endif
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+// A Windows device name (NUL, CON, COM1, ...; any extension, any case, or a
+// \\.\ path): there is no file to replace.
+inline bool WindowsEszkoz(std::string_view ut) {
+    if (ut.substr(0, 4) == "\\\\.\\") return true;
+    const std::size_t perjel = ut.find_last_of("\\/:");
+    std::string nev(ut.substr(perjel == std::string_view::npos ? 0 : perjel + 1));
+    nev = nev.substr(0, nev.find('.'));
+    while (!nev.empty() && nev.back() == ' ') nev.pop_back();
+    for (char& c : nev) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (nev == "CON" || nev == "PRN" || nev == "AUX" || nev == "NUL" || nev == "CONIN$" ||
+        nev == "CONOUT$")
+        return true;
+    return nev.size() == 4 && (nev.compare(0, 3, "COM") == 0 || nev.compare(0, 3, "LPT") == 0) &&
+           nev[3] >= '1' && nev[3] <= '9';
+}
+
+// What the replace keeps of an existing result.
+struct Regi {
+    bool volt = false;  // ki existed
+#ifndef _WIN32
+    struct stat st {};
+#endif
+};
+
+#ifndef _WIN32
+// The descriptor a name reaches the file through: /dev/stdout, /dev/stderr,
+// /dev/fd/N and /proc/self/fd/N name the caller's own open descriptors, to
+// be written where they stand (so that >>log appends); -1 for other names.
+inline int Leiro(std::string_view ki) {
+    if (ki == "/dev/stdout") return 1;
+    if (ki == "/dev/stderr") return 2;
+    for (std::string_view elotag : {"/dev/fd/", "/proc/self/fd/"}) {
+        if (ki.substr(0, elotag.size()) != elotag) continue;
+        ki.remove_prefix(elotag.size());
+        if (ki.empty() || ki.size() > 9) return -1;
+        int n = 0;
+        for (char c : ki) {
+            if (c < '0' || c > '9') return -1;
+            n = n * 10 + (c - '0');
+        }
+        return n;
+    }
+    return -1;
+}
+
+// (R2) The kernel's rule for following a symbolic link (fs.protected_symlinks),
+// applied even where that setting is off: a link in a sticky folder that
+// everybody may write is followed only by its owner or for the folder's owner.
+inline bool LinkKovetheto(mode_t mappa_mod, uid_t mappa_tulaj, uid_t link_tulaj, uid_t futtato) {
+    const bool kozos = (mappa_mod & S_ISVTX) != 0 && (mappa_mod & S_IWOTH) != 0;
+    return !kozos || link_tulaj == futtato || link_tulaj == mappa_tulaj;
+}
+
+// The file a write to ut replaces, following its chain of symbolic links as
+// the kernel does, 40 at the most, under (R2); false when the chain is
+// refused or too long. The end may not exist yet.
+inline bool Cel(const fs::path& ut, fs::path& cel) {
+    cel = ut;
+    for (int linkek = 0;; ++linkek) {
+        struct stat l {};
+        if (::lstat(cel.c_str(), &l) != 0 || !S_ISLNK(l.st_mode)) return true;
+        const fs::path mappa = cel.has_parent_path() ? cel.parent_path() : fs::path(".");
+        struct stat m {};
+        std::error_code e;
+        const fs::path tartalom = fs::read_symlink(cel, e);
+        if (linkek == 40 || e || ::stat(mappa.c_str(), &m) != 0 ||
+            !LinkKovetheto(m.st_mode, m.st_uid, l.st_uid, ::geteuid()))
+            return false;
+        cel = tartalom.is_absolute() ? tartalom : mappa / tartalom;
+    }
+}
+
+// Decides, before anything is written, how ki is written. Returns what
+// became of it when it was written in place or refused; nothing when cel,
+// the file ki leads to, is to be replaced, regi then telling what it was.
+inline std::optional<IrasHiba> Elozetes(const std::string& ki, fs::path& cel, Regi& regi,
+                                        std::initializer_list<std::string_view> darabok) {
+    if (const int sajat = Leiro(ki); sajat >= 0) {
+        const int mod = ::fcntl(sajat, F_GETFL);
+        if (mod < 0 || (mod & O_ACCMODE) == O_RDONLY) return IrasHiba::Megnyitas;
+        std::cout.flush();
+        std::fflush(nullptr);
+        return Helyben(sajat, darabok, false);
+    }
+    const fs::path nev = Ut(ki);
+    if (!Cel(nev, cel) || !cel.has_filename()) return IrasHiba::Megnyitas;
+    // The user's own name is opened, so that the kernel's rules for links
+    // and permissions decide, and nothing is truncated.
+    const int fd = ::open(nev.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return errno == ENOENT ? std::nullopt : std::optional(IrasHiba::Megnyitas);
+    regi.volt = true;
+    if (::fstat(fd, &regi.st) != 0) {
+        ::close(fd);
+        return IrasHiba::Megnyitas;
+    }
+    if (!S_ISREG(regi.st.st_mode)) return Helyben(fd, darabok, true);
+    ::close(fd);
+    // The chain may have changed since it was followed.
+    struct stat c {};
+    if (::lstat(cel.c_str(), &c) != 0 || c.st_dev != regi.st.st_dev || c.st_ino != regi.st.st_ino)
+        return IrasHiba::Megnyitas;
+    return std::nullopt;
+}
+
+// Before anything is written to the temporary file: (R3) it gets the owner
+// and group of the result it replaces, or false where they cannot be kept,
+// since a replace would take another user's file from them.
+inline bool Atvesz(int fd, const Regi& regi) {
+    struct stat uj {};
+    if (!regi.volt) return true;
+    if (::fstat(fd, &uj) != 0) return false;
+    if (uj.st_uid == regi.st.st_uid && uj.st_gid == regi.st.st_gid) return true;
+    return ::fchown(fd, regi.st.st_uid, regi.st.st_gid) == 0;
+}
+
+// The extended attributes of cel (ACLs among them) copied onto fd, each where
+// the runner may set it.
+inline void AttributumokMasolasa(const fs::path& cel, int fd) {
+#ifdef __linux__
+    const ssize_t hossz = ::listxattr(cel.c_str(), nullptr, 0);
+    if (hossz <= 0) return;
+    std::string nevek(static_cast<std::size_t>(hossz), '\0');
+    const ssize_t kapott = ::listxattr(cel.c_str(), nevek.data(), nevek.size());
+    if (kapott <= 0) return;
+    nevek.resize(static_cast<std::size_t>(kapott));
+    std::string ertek;
+    for (std::size_t p = 0; p < nevek.size(); p = nevek.find('\0', p) + 1) {
+        const char* nev = nevek.c_str() + p;
+        const ssize_t h = ::getxattr(cel.c_str(), nev, nullptr, 0);
+        if (h < 0) continue;
+        ertek.resize(static_cast<std::size_t>(h));
+        const ssize_t v = ::getxattr(cel.c_str(), nev, ertek.data(), ertek.size());
+        if (v >= 0) ::fsetxattr(fd, nev, ertek.data(), static_cast<std::size_t>(v), 0);
+    }
+#else
+    static_cast<void>(cel);
+    static_cast<void>(fd);
+#endif
+}
+
+// Once the text is written: the permission bits of the result it replaces,
+// or 0666 less the umask for a new one, and its extended attributes.
+inline bool Befejez(int fd, const fs::path& cel, const Regi& regi) {
+    const mode_t maszk = ::umask(0);
+    ::umask(maszk);
+    if (::fchmod(fd, regi.volt ? (regi.st.st_mode & 07777) : (0666 & ~maszk)) != 0) return false;
+    if (regi.volt) AttributumokMasolasa(cel, fd);
+    return true;
+}
+
+inline bool Atnevez(const fs::path& ideiglenes, const fs::path& cel) {
+    return ::rename(ideiglenes.c_str(), cel.c_str()) == 0;
+}
+#else
+// As above, on Windows: devices are written in place; a folder, a read-only
+// file and one the user may not open for writing are refused. While another
+// run replaces ki, it may be held for a moment: the open is retried for a
+// second.
+inline std::optional<IrasHiba> Elozetes(const std::string& ki, fs::path& cel, Regi& regi,
+                                        std::initializer_list<std::string_view> darabok) {
+    cel = Ut(ki);
+    if (WindowsEszkoz(ki)) {
+        const int fd = ::_wopen(cel.c_str(), _O_WRONLY | _O_BINARY);
+        return fd < 0 ? IrasHiba::Megnyitas : Helyben(fd, darabok, true);
+    }
+    const DWORD jellemzok = GetFileAttributesW(cel.c_str());
+    regi.volt = jellemzok != INVALID_FILE_ATTRIBUTES;
+    if (!regi.volt) return std::nullopt;
+    if ((jellemzok & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0)
+        return IrasHiba::Megnyitas;
+    for (int proba = 0;; ++proba) {
+        const int fd = ::_wopen(cel.c_str(), _O_WRONLY | _O_BINARY);
+        if (fd >= 0) {
+            ::_close(fd);
+            return std::nullopt;
+        }
+        if (proba == 100 || errno != EACCES) return IrasHiba::Megnyitas;
+        Sleep(10);
+    }
+}
+
+// Windows keeps a file's owner and access rights in the folder's ACLs, which
+// the temporary file inherits.
+inline bool Atvesz(int, const Regi&) { return true; }
+inline bool Befejez(int, const fs::path&, const Regi&) { return true; }
+
+// Renames a finished temporary file over cel, retrying for a second while
+// another process holds cel open or is replacing it itself.
+inline bool Atnevez(const fs::path& ideiglenes, const fs::path& cel) {
+    for (int proba = 0;; ++proba) {
+        if (MoveFileExW(ideiglenes.c_str(), cel.c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return true;
+        const DWORD hiba = GetLastError();
+        if (proba == 100 || (hiba != ERROR_SHARING_VIOLATION && hiba != ERROR_ACCESS_DENIED &&
+                             hiba != ERROR_LOCK_VIOLATION))
+            return false;
+        Sleep(10);
+    }
+}
+#endif
 
 }  // namespace vesztes_reszletek
 
 // Writes the pieces as the file ki, whole or not at all: into a new file of
 // a name of this run's own beside it, which replaces ki only once it is
-// complete and closed. So a full disk, a file-size limit or a signal leaves
-// an existing ki as it was, and of two runs writing one ki the last to finish
-// leaves its whole file. ki keeps its permission bits; a symbolic link stays
-// and its target is replaced. What could not be opened for writing in place
-// (no such folder, a folder, a file the user may not write) is refused
-// before anything is written.
+// complete. So a full disk, a file-size limit or a signal leaves an existing
+// ki as it was, and of runs writing one ki the last to finish leaves its
+// whole file. Other hard links of ki keep the old text.
+//   - What the replace cannot do is found before anything is written, and
+//     refused (Megnyitas): no such folder, a folder, a file or folder the
+//     user may not write, an append-only file, a link refused by (R2), a
+//     file whose owner or group cannot be kept (R3).
+//   - The temporary file is the runner's only while it is written (R1); then
+//     it gets ki's permission bits and extended attributes, or 0666 less the
+//     umask for a new ki.
+//   - A symbolic link stays and the file it leads to is replaced.
+//   - What is not a regular file (a device, a pipe, a socket, NUL on
+//     Windows) is written in place, and a name of an open descriptor
+//     (/dev/stdout, /dev/fd/N) through that descriptor, where it stands.
 inline IrasHiba EgeszenIr(const std::string& ki, std::initializer_list<std::string_view> darabok) {
-    namespace fs = std::filesystem;
     using namespace vesztes_reszletek;
-    const fs::path cel = Cel(fs::path(ki));
-    if (cel.empty()) return IrasHiba::Megnyitas;
-    std::error_code e;
-    const fs::file_status allapot = fs::status(cel, e);
-    const bool volt = fs::exists(allapot);
-    if (volt && !fs::is_regular_file(allapot)) {
-        if (fs::is_directory(allapot)) return IrasHiba::Megnyitas;
-        return HelybenIr(ki, darabok);
-    }
-    // Opening for appending changes nothing, but fails where the truncating
-    // open would: a rename must not replace a file its user could not write.
-    if (volt && !std::ofstream(cel, std::ios::out | std::ios::app | std::ios::binary).is_open())
-        return IrasHiba::Megnyitas;
-
-    const fs::path mappa = cel.has_parent_path() ? cel.parent_path() : fs::path(".");
-    std::random_device veletlen;
+    fs::path cel;
+    Regi regi;
+    if (const std::optional<IrasHiba> kesz = Elozetes(ki, cel, regi, darabok)) return *kesz;
     fs::path ideiglenes;
-    int fd = -1;
-    for (int proba = 0; fd < 0 && proba < 100; ++proba) {
-        ideiglenes =
-            mappa / ("." + cel.filename().string().substr(0, 64) + "." +
-                     std::to_string(Folyamat()) + "-" + std::to_string(veletlen()) + ".tmp");
-        fd = ::open(ideiglenes.string().c_str(), O_WRONLY | O_CREAT | O_EXCL | kBinaris, 0666);
-        if (fd < 0 && errno != EEXIST) return IrasHiba::Megnyitas;
-    }
+    const int fd = IdeiglenesLetrehoz(cel, ideiglenes);
     if (fd < 0) return IrasHiba::Megnyitas;
-
-    JelOr jelor(ideiglenes.string());
-    bool jo = Mindet(fd, darabok) && Szinkron(fd) == 0;
-    jo = ::close(fd) == 0 && jo;
-    if (jo && volt) fs::permissions(ideiglenes, allapot.permissions(), e);
-    if (jo) {
-        fs::rename(ideiglenes, cel, e);
-        jo = !e;
+    JelOr jelor(ideiglenes);
+    std::error_code e;
+    if (!Atvesz(fd, regi)) {
+        ::close(fd);
+        fs::remove(ideiglenes, e);
+        return IrasHiba::Megnyitas;
     }
+    bool jo = Mindet(fd, darabok) && Befejez(fd, cel, regi) && Szinkron(fd) == 0;
+    jo = ::close(fd) == 0 && jo;
+    jo = jo && Atnevez(ideiglenes, cel);
     if (!jo) fs::remove(ideiglenes, e);
     return jo ? IrasHiba::Nincs : IrasHiba::Iras;
 }
