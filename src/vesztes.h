@@ -1546,7 +1546,7 @@ inline bool WindowsEszkoz(std::string_view ut) {
     if (ut.substr(0, 4) == "\\\\.\\") return true;
     const std::size_t perjel = ut.find_last_of("\\/:");
     std::string nev(ut.substr(perjel == std::string_view::npos ? 0 : perjel + 1));
-    nev = nev.substr(0, nev.find('.'));
+    if (const std::size_t pont = nev.find('.'); pont != std::string::npos) nev.resize(pont);
     while (!nev.empty() && nev.back() == ' ') nev.pop_back();
     for (char& c : nev) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     if (nev == "CON" || nev == "PRN" || nev == "AUX" || nev == "NUL" || nev == "CONIN$" ||
