@@ -1625,23 +1625,27 @@ inline std::optional<IrasHiba> Elozetes(const std::string& ki, fs::path& cel, Re
         return Helyben(sajat, darabok, false);
     }
     const fs::path nev = Ut(ki);
-    if (!Cel(nev, cel) || !cel.has_filename()) return IrasHiba::Megnyitas;
-    // The user's own name is opened, so that the kernel's rules for links
-    // and permissions decide, and nothing is truncated.
-    const int fd = ::open(nev.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) return errno == ENOENT ? std::nullopt : std::optional(IrasHiba::Megnyitas);
-    regi.volt = true;
-    if (::fstat(fd, &regi.st) != 0) {
+    // The file opened and the end of the chain followed must be one file.
+    // Another run replacing ki in between makes them differ for a moment, so
+    // the name is taken again; a chain that keeps changing is refused.
+    for (int proba = 0; proba < 100; ++proba) {
+        if (!Cel(nev, cel) || !cel.has_filename()) return IrasHiba::Megnyitas;
+        // The user's own name is opened, so that the kernel's rules for links
+        // and permissions decide, and nothing is truncated.
+        const int fd = ::open(nev.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+        if (fd < 0) return errno == ENOENT ? std::nullopt : std::optional(IrasHiba::Megnyitas);
+        regi.volt = true;
+        if (::fstat(fd, &regi.st) != 0) {
+            ::close(fd);
+            return IrasHiba::Megnyitas;
+        }
+        if (!S_ISREG(regi.st.st_mode)) return Helyben(fd, darabok, true);
         ::close(fd);
-        return IrasHiba::Megnyitas;
+        struct stat c {};
+        if (::lstat(cel.c_str(), &c) == 0 && c.st_dev == regi.st.st_dev && c.st_ino == regi.st.st_ino)
+            return std::nullopt;
     }
-    if (!S_ISREG(regi.st.st_mode)) return Helyben(fd, darabok, true);
-    ::close(fd);
-    // The chain may have changed since it was followed.
-    struct stat c {};
-    if (::lstat(cel.c_str(), &c) != 0 || c.st_dev != regi.st.st_dev || c.st_ino != regi.st.st_ino)
-        return IrasHiba::Megnyitas;
-    return std::nullopt;
+    return IrasHiba::Megnyitas;
 }
 
 // Before anything is written to the temporary file: (R3) it gets the owner
