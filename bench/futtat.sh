@@ -2,9 +2,8 @@
 # Builds and runs the benchmarks: in-process whole runs on random inputs and
 # on every worst-case family at two sizes, the floor of copying the input,
 # the reference chase on the smallest size; then the program itself on each
-# generated file, with its wall time and peak memory. With REGI=PROGRAM set,
-# that program (an older build) runs on the same files in the same loop, for
-# a side-by-side comparison.
+# generated file, with its wall time and peak memory. To compare builds side
+# by side: bench/osszevet.py.
 # Everything runs from the benchmark preset's Release build (build-bench).
 #   bash bench/futtat.sh
 set -euo pipefail
@@ -30,11 +29,6 @@ meres() {
 bemenet() {
     echo "$*:"
     meres uj "$mappa/vesztes"
-    if [ -n "${REGI:-}" ]; then
-        cp "$munka/ki.txt" "$munka/uj.txt"
-        meres regi "$REGI"
-        cmp -s "$munka/ki.txt" "$munka/uj.txt" || echo "  RESULT FILES DIFFER"
-    fi
 }
 echo
 echo "whole program (best of 3): seconds, peak KB, verdict"
