@@ -30,7 +30,7 @@ void Meres(benchmark::State& st, const std::string& szoveg) {
     if (f.statusz != 0) st.SkipWithError("the run ended with a message");
     st.counters["osszevonas"] = static_cast<double>(f.osszevonasok);
     st.counters["proba"] = static_cast<double>(f.probak);
-    st.counters["atmenet"] = static_cast<double>(f.atmenetiek);
+    st.counters["atmenet"] = static_cast<double>(f.menetesek);
 }
 
 void Futas(benchmark::State& st) {

@@ -1,6 +1,23 @@
 #ifndef VESZTES_VESZTES_H
 #define VESZTES_VESZTES_H
 
+// The lossless-join analyser, in the order the data flows through a run:
+//   1. Process      the console texts, the wait for a key, the end of the
+//                   process (Leallas, KeszSzoveg)
+//   2. Input text   file names, opening, reading the input once (Beolvasas)
+//   3. The analyser cLista, Lista, fuggoseg and the class Vesztes
+//   4. Parser and   the decomposition, the universe, the dependencies, the
+//      tableau      initial tableau (Vesztes::Vesztes ... Tablazat)
+//   5. The chase    its contract and design (classes O1-O4, groups Z, T1, T2,
+//                   budgets B1-B7, sizes); the class Uldozes; the twin folding
+//                   (Vesztes::VesztesegetKeres); then Uldozes's construction,
+//                   run loop, classes and rings, group tables, zero visits,
+//                   budgets, pass visits and the invariant checker of test
+//                   builds (VESZTES_ELLENORZES), in the order declared
+//   6. Result file  the verdict, and the whole-file replace (R1-R3: EgeszenIr)
+//   7. Whole run    TeljesFutas, for main and the in-process harnesses
+// Each section's details are in one vesztes_reszletek block of its own.
+
 #include <fcntl.h>
 
 #include <algorithm>
@@ -19,6 +36,7 @@
 #include <initializer_list>
 #include <iostream>
 #include <iterator>
+#include <map>
 #include <memory>
 #include <optional>
 #include <random>
@@ -36,8 +54,8 @@
 #define WIN32_LEAN_AND_MEAN
 #endif
 #include <io.h>
-#include <sys/stat.h>
 #include <process.h>
+#include <sys/stat.h>
 #include <windows.h>
 #else
 #include <sys/stat.h>
@@ -50,6 +68,7 @@
 #include "lista.h"
 #include "matrix.h"
 
+// ===== 1. Process ==========================================================
 // How the program waits for the user before it ends, so that a console
 // window opened just for this run stays readable.
 enum class Varas {
@@ -83,6 +102,13 @@ inline void (*Kilepes)(int) = [](int statusz) { std::exit(statusz); };
     Kilepes(1);
     std::exit(1);
 }
+
+// The text of a successful run, naming the result file as it was given.
+inline std::string KeszSzoveg(const std::string& ki) {
+    return "Algoritmus lefutott.Eredmeny a(z) " + ki + " fajlban.";
+}
+
+// ===== 2. Input text =======================================================
 
 // File names are UTF-8 on Windows (main takes them as Unicode) and bytes
 // elsewhere.
@@ -120,6 +146,8 @@ inline bool Beolvasas(std::istream& be, std::string& szoveg) {
 // text file. It is not part of the text: the parser skips one at the start.
 inline constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
+// ===== 3. The analyser =====================================================
+
 typedef lista<char> cLista;
 typedef lista<lista<char>*> Lista;
 
@@ -146,19 +174,22 @@ class Vesztes {
     std::array<int, 256> oszlop{};  // each byte's tableau column; -1 if no attribute
     long long osszevonasok = 0;     // chase: class merges made, joins of the zero class too
     long long probak = 0;           // chase: rows looked up in a dependency's table
-    long long atmenetiek = 0;       // chase: dependency groups that went to passes
+    long long menetesek = 0;        // chase: dependency groups that went to passes
 
     // The bytes that occur in some schema.
     using Ismert = std::array<bool, 256>;
+    void Felszabadit();
     void Beolvas();
     std::size_t Felbontas(std::size_t p, Ismert& ismert);
     void Fuggosegek(std::size_t p);
     void AttributumEllenorzes(const Ismert& ismert);
     void Tablazat();
-    void Felszabadit();
     int Oszlop(char c) const { return oszlop[static_cast<unsigned char>(c)]; }
     // The distinct columns of a dependency side, ascending.
     std::vector<int> Oszlopok(cLista* oldal) const;
+    // For each row, the row of the second of its schema's rows when it is a
+    // third or later one (a twin the chase folds), else -1.
+    std::vector<int> Ikrek() const;
 
     // Read-only access for the unit tests.
     friend class VesztesVizsgalo;
@@ -172,6 +203,8 @@ class Vesztes {
     void VesztesegetKeres();
     void EredmenytKiir(std::string be, std::string ki);
 };
+
+// ===== 4. Parser and tableau ===============================================
 
 namespace vesztes_reszletek {
 
@@ -326,7 +359,135 @@ inline std::vector<int> Vesztes::Oszlopok(cLista* oldal) const {
     return o;
 }
 
+// ===== 5. The chase ========================================================
+
 namespace vesztes_reszletek {
+
+// The chase run as a closure over classes of rows, in the spirit of
+// congruence closure: work is done where something changed, not in passes,
+// as long as that work stays within budgets; beyond them a group falls back
+// to passes of the grouped chase.
+//
+// Classes. In every column each row belongs to one class, and the rows of a
+// class hold one symbol there. A cell's class is
+//   - the column's zero class (the distinguished symbol, code 0) when its bit
+//     in nulla_ is set;
+//   - else a pooled class, a class of two or more rows, when the column's
+//     bit in the row's kozos_oszlopok_ mask is set: its id is the cell's
+//     entry in osztaly_, one of its rows' numbers plus one;
+//   - else the singleton class of its row r, with no storage at all.
+// Id() names a cell's class as one int: 0, a pooled class's id, or r + 1
+// for a singleton; no two classes of a column share one. Only pooled cells'
+// osztaly_ entries are ever written.
+//   (O1) A class's code is the smallest initial code among its rows: 0, or
+//        the smallest row's number plus one. It is not kept: Kiir works it
+//        out at the end, and it is the code the final tableau shows.
+//   (O2) The rows of a pooled class form a ring through Kov(), kept in the
+//        chased rows' cells of the caller's tableau, whose initial contents
+//        are in nulla_ from the start; nothing else lists rows. The row
+//        whose number plus one is the class's id is in it.
+//   (O3) Classes only ever merge. Of two non-zero classes the rows of the
+//        smaller move into the larger; a class meeting the zero class moves
+//        into it. So a row changes class O(log n) times in a column and
+//        joins its zero class at most once.
+//   (O4) kozos_sorok_ has a bit for each row whose kozos_oszlopok_ mask is
+//        not empty, and nemegyedi_ a bit for each cell whose class is not a
+//        singleton (the zero class included). Athelyez writes them where a
+//        row moves, and Nullasok for the rows it moves a word at a time.
+//
+// Dependency groups. Dependencies with the same left-side columns X form one
+// group whose right side Y is the union of theirs, less X. A row's signature
+// for a group is its class ids in X: two rows agree on X exactly when their
+// signatures are equal. A row with a singleton class in some X column agrees
+// with no other row: it is ineligible. The eligible rows are of two kinds:
+// the all-zero signature, and (Tablaba) the others, with a pooled class in
+// some X column. A group is incremental or, once its work outgrows its
+// budget (B1-B3), in passes, for good.
+//
+// Incremental groups.
+//   (Z)  The rows with the all-zero signature are found by AND-ing the zero
+//        bitsets of X; a zero visit (Latogat) makes them agree on Y. A group
+//        is visited first at the start, then again only if a row has joined
+//        the zero class of one of its X columns since its last visit began:
+//        the column is marked with the visit number of its last join, and
+//        groups visited before it are queued.
+//   (T1) The group's table holds one representative row for each signature
+//        of the second kind that some row has, and nothing else. Entries are
+//        placed by their signature's hash, kept with them; a signature is
+//        erased just before its rows change class.
+//   (T2) Every row of the second kind has been made to agree on Y with its
+//        signature's representative, or a work item will do it. A row is
+//        looked up in a group's table when one of its X classes has changed;
+//        a row with no pooled class at all (kozos_sorok_) has no signature of
+//        the second kind, so joining a zero class costs it two bits.
+// Groups in passes. Such a group has no table and is no longer told of
+// moves. A pass visits, in group order, each group one of whose X columns
+// has had a move (modosult_) since its last visit began: the rows with the
+// all-zero signature as in (Z); the others with no singleton class in X
+// (from the sparsest X column's list ritka_, or the AND of nemegyedi_) are
+// grouped by signature in a table built for the visit, and each is made to
+// agree on Y with the first row of its signature.
+//
+// The fixed point. When no group is queued, no column is marked, no work
+// item is left and no group in passes has a changed X column, every
+// dependency holds: by (Z), (T1) and (T2) rows agreeing on some X agree on Y
+// with one representative, so with each other. Only merges that the plain
+// pass loop also makes are made, and codes follow (O1), so the final tableau
+// is the plain loop's.
+//
+// Budgets, each checked where its label stands:
+//   (B1) The incremental work a group causes (its zero visits, the moves
+//        that look at it, its lookups, its work items, the marks that reach
+//        it) is charged to it. Past 2 (|X| + |Y| + 1) (s + 8), twice the
+//        lookups of one pass visit of it, for s the rows in nemegyedi_ of
+//        its sparsest X column, it goes to passes. The budget is worked out
+//        again, as s grows, before the group goes. The charges of its work
+//        items and of its erasures are not checked where they are made:
+//        its next checked charge (Terhel) counts them.
+//   (B2) The slots of all group tables stay within kvota_ =
+//        2 (n + m + L) + n m / 64 + 1024; a group whose table would pass it
+//        goes to passes.
+//   (B3) egyeztet_ holds at most sor_korlat_ = 2 (n + m + L) + 1024 work
+//        items; a group that would add one to a full queue goes to passes.
+//   (B4) kesobb_ holds at most sor_korlat_ deferred merges; a merge that
+//        finds it full is made at once.
+//   (B5) A zero visit is charged a row's lookup for every eight words of
+//        bitsets it reads (Szavak).
+//   (B6) A column lists its rows in nemegyedi_ (ritka_) while they are at
+//        most max(8, ceil(n / 64)); past that it gives the list up for good.
+//   (B7) A pass visit's table has fewer than 4 d slots for its d <= n rows.
+// So by (B1) and (B5) the incremental work of a group is its budget, twice
+// a pass visit of it, plus the charges that cross it before its next check:
+// a zero visit, one lookup, and the work items and erasures since the check
+// before, each |X| or |Y| and each following a checked lookup or move. (B2)-(B4) and (B6)-(B7)
+// bound the memory below. A pass visit reads one list or bitset per X column (B6), hashes and
+// compares its d rows over X, and merges over Y. A pass that visits a group follows a move since
+// that group's last visit, so every pass but the last follows a move, and by (O3) there are at most
+// n m (log n + 1) moves.
+//
+// Sizes, for n rows, m columns, g groups and L, the total length of the
+// dependencies' sides (words are 64 bits):
+//   osztaly_            n m ints, column by column; only pages of pooled
+//                       cells are touched
+//   the rings (O2)      none: the tableau's own cells
+//   nulla_, nemegyedi_  m ceil(n / 64) words each
+//   ritka_              m max(8, ceil(n / 64)) ints at most (B6)
+//   kozos_oszlopok_     4 words a row; kozos_sorok_ 1 bit a row
+//   nullas_sorok_       ceil(n / 64) words
+//   Kiir                2 (n + 1) words
+//   group tables        slots of all tables <= kvota_ (B2), one word a slot
+//   pass visit          seged_tabla_ < 4 n slots (B7); menet_sorai_, kevert_,
+//                       ujjak_ and parok_ n each at most
+//   egyeztet_           <= sor_korlat_ items (B3)
+//   kesobb_             <= sor_korlat_ items (B4)
+//   hasznalo_           L ints; varo_, menetesek_ g ints each; utana_ at
+//                       most g
+//   csoportok_          its sides L ints; allapot_ 64 bytes a group; while
+//                       they are formed, a hash map of the g left sides
+//   per column          oszlop_jelolt_, valtozott_, modosult_,
+//                       nemegyedi_db_, elhagyott_, jelolt_oszlopok_: m each
+// No structure is indexed by row and group. The caller's twin folding adds
+// 6 words a row (the schema masks and row maps) and no copy of the tableau.
 
 // For the tests only: signatures then hash to one of four values, so that
 // collisions, long probe runs, runs that wrap around and deletions in the
@@ -340,111 +501,6 @@ inline bool kis_keretek = false;
 // Bits in a word of the bitsets.
 constexpr std::size_t kSzo = 64;
 
-// The chase run as a closure over classes of rows, in the spirit of
-// congruence closure: work is done where something changed, not in passes,
-// as long as that work stays within budgets; beyond them it falls back to
-// passes of the grouped chase.
-//
-// Classes. In every column each row belongs to one class, and the rows of a
-// class hold one symbol there. A cell's class is
-//   - the column's zero class (the distinguished symbol, code 0) when its bit
-//     in nulla_ is set;
-//   - else a pooled class, a class of two or more rows, when the column's
-//     bit in the row's tobbes_ ("multiple") mask is set: its id is the
-//     cell's entry in osztaly_, one of its rows' numbers plus one;
-//   - else the singleton class of its row r, with no storage at all.
-// Id() names a cell's class as one int: 0, a pooled class's id, or r + 1
-// for a singleton; no two classes of a column share one. Only pooled cells'
-// osztaly_ entries are ever written.
-// Invariants:
-//   (O1) A class's code is the smallest initial code among its rows: 0, or
-//        the smallest row's number plus one. It is not kept: Kiir works it
-//        out at the end, and it is the code the final tableau shows.
-//   (O2) The rows of a pooled class form a ring through Kov(), kept in the
-//        chased rows' cells of the caller's tableau, whose initial contents
-//        are in nulla_ from the start; nothing else lists rows.
-//   (O3) Classes only ever merge. Of two non-zero classes the rows of the
-//        smaller move into the larger; a class meeting the zero class moves
-//        into it. So a row changes class O(log n) times in a column and
-//        joins its zero class at most once.
-//   (O4) kozos_ ("shared") has a bit for each row whose tobbes_ mask is not
-//        empty, and tobb_ a bit for each cell whose class is not a
-//        singleton; Athelyez, where a row moves, writes them with tobbes_
-//        (Latogat too, for rows that have no pooled class).
-//
-// Dependency groups. Dependencies with the same left-side columns X form one
-// group whose right side Y is the union of theirs, less X. A row's signature
-// for a group is its class ids in X: two rows agree on X exactly when their
-// signatures are equal. A row with a singleton class in some X column agrees
-// with no other row: it is ineligible. A group is either incremental or, once
-// its work outgrows its budget, in passes.
-//
-// Incremental groups. The eligible rows come in two kinds:
-//   - all-zero signature: found by AND-ing the zero bitsets of X. A visit of
-//     the group makes them agree on Y. A group is visited first at the start,
-//     then again only if a row has joined the zero class of one of its X
-//     columns since its last visit began (the column is marked with the
-//     visit number of its last join; groups visited before it are queued).
-//   (T1) the others, with a pooled class in some X column: the group's table
-//        holds one representative row for each such signature, and nothing
-//        else. Entries are placed by their signature's hash, kept with them:
-//        a signature is erased just before its rows change class.
-//   (T2) Every row of the second kind has been made to agree on Y with its
-//        signature's representative, or a work item will do it. A row is
-//        looked up in a group's table when one of its X classes has changed;
-//        a row with no pooled class at all (kozos_) has no signature of the
-//        second kind, so joining a zero class costs it two bits.
-// Groups in passes. Such a group has no table and is no longer told of
-// moves. A pass visits, in group order, each group one of whose X columns
-// has had a move (modosult_) since its last visit began: the rows with the
-// all-zero signature are handled as in an incremental visit; the others with
-// no singleton class in X (from the sparsest X column's list ritka_, or the
-// AND of tobb_) are grouped by signature in a table built for the visit,
-// and each is made to agree on Y with the first row of its signature. That
-// is the plain pass loop's visit, less the groups it would find with
-// nothing to do.
-// When no group is queued, no column is marked, no work item is left and no
-// group in passes has a changed X column, every dependency holds: rows
-// agreeing on some X agree with one representative, so with each other, on
-// Y. Only merges that the plain pass loop also makes are made, and codes
-// follow O1, so the final tableau is the plain loop's.
-//
-// Budgets. The incremental work a group causes (its visits, the moves that
-// look at it, its lookups, its work items, the marks that reach it) is
-// charged to it (a visit a row's lookup for every eight words of bitsets
-// it reads); past twice the lookups of one pass visit of it,
-// 2 (|X| + |Y| + 1) (s + 8) for s rows in tobb_ in its sparsest X column,
-// it goes to passes. The budget is worked out again, as s grows, before the
-// group goes. So does a group whose table would take the tables' slots past
-// kvota_, and one that would add a work item to a full egyeztet_. So a
-// group's incremental work is at most about three pass visits of it, and a
-// pass costs at most what a pass of the grouped pass chase costs on the
-// groups it visits, and the bitsets; and it needs no more passes, since each
-// pass starts from a tableau with at least the merges the grouped chase's
-// would start from.
-//
-// Sizes, for n rows, m columns, g groups and L, the total length of the
-// dependencies' sides (words are 64 bits):
-//   osztaly_          n m ints, column by column; only pages of pooled cells
-//                     are touched
-//   the rings (O2)    none: the tableau's own cells
-//   nulla_, tobb_     m ceil(n / 64) words each
-//   ritka_            m max(8, ceil(n / 64)) ints at most
-//   tobbes_, kozos_   4 words and 1 bit a row
-//   Kiir              2 (n + 1) words
-//   group tables      slots of all tables <= kvota_ = 2 (n + m + L) +
-//                     n m / 64 + 1024, one word a slot
-//   pass table        seged_tabla_ < 4 n slots, jeloltek_ and parok_ n each
-//   egyeztet_         < sor_korlat_ = 2 (n + m + L) + 1024 items
-//   kesobb_           <= sor_korlat_ items: a merge that finds it full is
-//                     made at once
-//   hasznalo_         L ints; varo_, utana_, atmenetiek_ g ints each
-//   csoportok_        its sides L ints; allapot_ 8 words a group; while it
-//                     is built, a hash map of the g left sides
-//   per column        jelolt_, valtozott_, modosult_, tobb_db_,
-//                     elhagyott_: m each
-// No structure is indexed by row and group. The caller's twin folding adds
-// 6 words a row (the schema masks and row maps) and no copy of the tableau.
 class Uldozes {
   public:
     // One dependency: its left- and right-side columns.
@@ -481,6 +537,17 @@ class Uldozes {
     // chased rows' cells are the chase's own, and t must outlive it.
     Uldozes(matrix<int>& t, std::vector<int> sorok, std::vector<Szabaly> szabalyok);
 
+  private:
+    // Construction.
+    void NullakBe();
+    // Groups by left side, in the order the left sides first occur; L.
+    std::size_t CsoportokKepzese(std::vector<Szabaly>& szabalyok);
+    // Right-side columns on the left already agree and are left out, and a
+    // group left with no right side is dropped.
+    void CsoportokSzukitese();
+    void AllapotokBe();
+
+  public:
     // Runs the chase to its fixed point and writes the final codes into the
     // chased rows of t: 0, or the number plus one of the chased row with the
     // smallest number in the class (O1). Other rows of t are left as they are.
@@ -488,7 +555,7 @@ class Uldozes {
 
     long long Osszevonasok() const { return osszevonasok_; }  // class merges, zero joins too
     long long Probak() const { return probak_; }              // rows looked up in a table
-    long long Atmenetiek() const { return static_cast<long long>(atmenetiek_.size()); }
+    long long Menetesek() const { return static_cast<long long>(menetesek_.size()); }
 
   private:
     struct Bejegyzes {
@@ -504,14 +571,15 @@ class Uldozes {
         long long latott = 0;          // the visit number of its last visit; 0: none yet
     };
     // What a move reads of a group, in one cache line.
-    struct Allapot {
+    struct alignas(64) Allapot {
         Maszk bal{};            // the columns X
         std::size_t db = 0;     // entries in the table
-        long long koltseg = 0;  // incremental work charged
-        long long keret = 0;    // the charge past which it goes to passes
+        long long koltseg = 0;  // incremental work charged (B1)
+        long long keret = 0;    // the charge past which it goes to passes (B1)
         int hossz = 0;          // |X|
-        bool atmeneti = false;  // in passes
+        bool menetben = false;  // in passes, for good
     };
+    static_assert(sizeof(Allapot) == 64);
     // Rows a and b agree on group csoport's X, so must agree on its Y.
     struct Munka {
         int csoport;
@@ -525,6 +593,18 @@ class Uldozes {
         int b;
     };
 
+    // The run loop.
+    // Incremental work until none is left.
+    void Terjeszt();
+    // Carries out egyeztet_; merges of two non-zero classes go to kesobb_.
+    void Egyeztet();
+    void Sorba(int gi);
+    // A row joined column c's zero class: groups over c are to look again.
+    void Jelol(int c);
+    // The final codes into t.
+    void Kiir();
+
+    // Classes and rings.
     std::size_t Cella(int r, int c) const {
         return static_cast<std::size_t>(c) * n_ + static_cast<std::size_t>(r);
     }
@@ -535,39 +615,35 @@ class Uldozes {
         return std::uint64_t{1} << (static_cast<std::size_t>(r) % kSzo);
     }
     bool Nulla(int r, int c) const { return (nulla_[Szo(r, c)] & Maszkbit(r)) != 0; }
+    // Whether row r's class in column c is pooled.
+    bool Kozos(int r, int c) const { return Bit(kozos_oszlopok_[static_cast<std::size_t>(r)], c); }
     int Id(int r, int c) const {
         if (Nulla(r, c)) return 0;
-        if (Bit(tobbes_[static_cast<std::size_t>(r)], c)) return osztaly_[Cella(r, c)];
+        if (Kozos(r, c)) return osztaly_[Cella(r, c)];
         return r + 1;
     }
-    bool Tobbes(int r, int c) const { return Bit(tobbes_[static_cast<std::size_t>(r)], c); }
     // The next row of row r's pooled class in column c (O2).
     int& Kov(int r, int c) { return t_(sorok_[static_cast<std::size_t>(r)], c); }
+    // Calls f(r) for each row r of row a's class in column c, a first; the
+    // next row is read before f, which may move r. A row without a pooled
+    // class is a ring of its own.
+    template <typename F>
+    void GyuruBejar(int c, int a, F f);
+    // Splices the rings of rows a and b in column c into one (O2).
+    void GyuruketOsszefuz(int c, int a, int b) { std::swap(Kov(a, c), Kov(b, c)); }
     // The word of the last bitset word that holds rows: the bits past n_ clear.
     std::uint64_t Vegszo(std::size_t w) const {
         return w + 1 == szavak_ && n_ % kSzo != 0 ? (std::uint64_t{1} << (n_ % kSzo)) - 1
                                                   : ~std::uint64_t{0};
     }
-    void Jelol(int c);
-    // Row r, not in tobb_ in column c, joins it.
-    void TobbBe(int r, int c) { TobbBeSzo(c, static_cast<std::size_t>(r) / kSzo, Maszkbit(r)); }
-    // The rows of word w that are set in uj join tobb_ in column c; none is in it.
-    void TobbBeSzo(int c, std::size_t w, std::uint64_t uj) {
-        const auto i = static_cast<std::size_t>(c);
-        tobb_[i * szavak_ + w] |= uj;
-        tobb_db_[i] += Bitek(uj);
-        for (std::uint64_t b = uj; b != 0 && !elhagyott_[i]; b &= b - 1)
-            RitkaBe(i, static_cast<int>(w * kSzo + AlsoBit(b)));
+    // Row r, not in nemegyedi_ in column c, joins it (O4).
+    void NemegyediBe(int r, int c) {
+        NemegyediBeSzo(c, static_cast<std::size_t>(r) / kSzo, Maszkbit(r));
     }
-    void RitkaBe(std::size_t i, int r) {
-        if (ritka_[i].size() < ritka_korlat_) {
-            ritka_[i].push_back(r);
-        } else {
-            elhagyott_[i] = true;
-            std::vector<int>().swap(ritka_[i]);
-        }
-    }
-
+    // The rows of word w that are set in uj join nemegyedi_ in column c;
+    // none is in it.
+    void NemegyediBeSzo(int c, std::size_t w, std::uint64_t uj);
+    void RitkaBe(std::size_t i, int r);
     // Rows a and b become one class in column c.
     void Osszevon(int c, int a, int b);
     // Whether row a's class in column c has no more rows than row b's;
@@ -576,14 +652,18 @@ class Uldozes {
     // Every row of row a's class in column c joins the zero class.
     void Nullaba(int c, int a);
     // Row r moves into class hova (0 or a pooled class's id) in column c,
-    // keeping T1 and T2 for every incremental group whose left side has c.
+    // keeping (T1) and (T2) for every incremental group whose left side has c.
     void Athelyez(int r, int c, int hova);
-
+    // Calls f(gi) for each incremental group gi whose left side has column
+    // c, charging each one unit (B1); groups in passes, or sent there by the
+    // charge, leave c's list.
+    template <typename F>
+    void Hasznalok(int c, F f);
     bool Egyeznek(int a, int b, const std::vector<int>& oszlopok) const;
     // Whether row r's signature for group gi is of the second kind.
     bool Tablaba(int gi, int r) const;
 
-    // Tables keyed by signature (T1, and the pass table).
+    // Group tables (T1), and the pass visit's table.
     static constexpr std::uint64_t kKezdet = 0x9E3779B97F4A7C15ULL;
     static std::uint64_t Kever(std::uint64_t h, int id) {
         constexpr std::uint64_t kSzorzo = 0xFF51AFD7ED558CCDULL;
@@ -596,45 +676,83 @@ class Uldozes {
         return static_cast<std::uint32_t>(egyforma_ujjlenyomat ? h & 3 : h);
     }
     std::uint32_t Ujjlenyomat(const std::vector<int>& bal, int r) const;
-    std::size_t Hely(const std::vector<Bejegyzes>& tabla, const std::vector<int>& bal, int r,
-                     std::uint32_t ujj) const;
+    // The slot of the entry whose hash is ujj and whose row egyenlo accepts,
+    // or the empty slot where it belongs. The table is never empty here and
+    // never more than half full.
+    template <typename Egyenlo>
+    static std::size_t Hely(const std::vector<Bejegyzes>& tabla, std::uint32_t ujj,
+                            Egyenlo egyenlo);
+    // The slot of row r's signature in group g's table.
+    std::size_t Hely(const Csoport& g, int r, std::uint32_t ujj) const;
     static void Bovit(std::vector<Bejegyzes>& tabla, std::size_t meret);
+    // Erases the entry with row r's signature; false if there is none.
     bool Torol(int gi, int r);
     // Row r of the second kind joins its signature's entry, as its
     // representative or with a work item (T2).
     void Probal(int gi, int r);
-    // Group gi gives its table up and goes to passes.
-    void Atmenetive(int gi);
-    // Twice what a pass visit of group gi would cost now.
+
+    // Zero visits (Z).
+    void Latogat(int gi);
+    void Nullasok(Csoport& g);
+    // The rows with group g's all-zero signature into nullas_sorok_; their
+    // number, and the first of them in elso.
+    std::size_t NullasSorok(const Csoport& g, int& elso);
+    // The rows of nullas_sorok_ are made one class in column c of Y.
+    void NullasokEgyeztetese(int c, int elso);
+    // What a zero visit's work on the bitsets is charged (B5): a row's
+    // lookup costs about as much as eight words of bitsets.
+    long long Szavak(const Csoport& g) const {
+        return static_cast<long long>(szavak_ * (g.bal.size() + g.jobb.size() + 1) / 8);
+    }
+
+    // Budgets.
+    // Twice what a pass visit of group gi would cost now (B1).
     long long Keret(int gi) const;
     // Charges work to group gi; false if it has gone to passes.
     bool Terhel(int gi, long long munka) {
         Allapot& a = allapot_[static_cast<std::size_t>(gi)];
         a.koltseg += munka;
-        return a.koltseg <= a.keret || Tullepes(gi);
+        return a.koltseg <= a.keret || KeretenBelul(gi);
     }
-    bool Tullepes(int gi);
+    // Whether group gi is within its budget worked out anew; if not, it goes
+    // to passes.
+    bool KeretenBelul(int gi);
+    // Group gi gives its table up and goes to passes.
+    void MenetbeKuld(int gi);
 
-    // The rows with the all-zero signature are made to agree on Y.
-    void Latogat(int gi);
-    void Nullasok(Csoport& g);
-    // What a visit's work on the bitsets is charged: a row's lookup costs
-    // about as much as eight words of bitsets.
-    long long Szavak(const Csoport& g) const {
-        return static_cast<long long>(szavak_ * (g.bal.size() + g.jobb.size() + 1) / 8);
-    }
-    void Sorba(int gi);
-    // Carries out egyeztet_; merges of two non-zero classes go to kesobb_.
-    void Egyeztet();
-    // Incremental work until none is left.
-    void Terjeszt();
-    // The final codes into t.
-    void Kiir();
+    // Pass visits.
     // A pass over the groups in passes; false if none needed a visit.
     bool Menet();
     bool Piszkos(int gi) const;
     // A pass visit of group gi.
     void Attekint(int gi);
+    // The visit's rows into menet_sorai_: those with a pooled class in X
+    // and no singleton there; their number.
+    std::size_t MenetSorai(const Csoport& g);
+    // Groups the visit's d rows by signature (B7), leaving in parok_ each
+    // row that does not agree on Y with its signature's first row, with it.
+    void MenetParjai(const Csoport& g, std::size_t d);
+    // The signatures' hashes of the visit's d rows into ujjak_.
+    void MenetUjjlenyomatok(const Csoport& g, std::size_t d);
+    // Whether rows a and b, neither a singleton in X, agree on X.
+    bool NemEgyediekEgyeznek(int a, int b, const std::vector<int>& bal) const;
+
+    // The invariant checker of test builds; nothing otherwise. nyugvo: no
+    // work is left, so (T2) holds without work items.
+#ifdef VESZTES_ELLENORZES
+    // Where the chase breaks an invariant: its label, and an end at once, so
+    // that the fault shows where it happens, not only in a wrong tableau.
+    static void Elvart(bool all, const char* mi);
+    void Ellenoriz(bool nyugvo) const;
+    void BitekEllenorzese() const;            // (O4), (B6), the counts of nemegyedi_
+    void GyuruEllenorzes() const;             // (O2)
+    void TablaEllenorzes(bool nyugvo) const;  // (T1), (T2), (B1)-(B4), the counts of the tables
+    // At the fixed point, for tableaux of modest size: every dependency holds.
+    void FixpontEllenorzes() const;
+#else
+    void Ellenoriz(bool) const {}
+    void FixpontEllenorzes() const {}
+#endif
 
     // Position of the lowest set bit of a non-zero word.
     static std::size_t AlsoBit(std::uint64_t w) {
@@ -662,20 +780,20 @@ class Uldozes {
     // row x column, like the tableau; left unset but for pooled cells
     std::unique_ptr<int[]> osztaly_;
     // row
-    std::vector<Maszk> tobbes_;         // columns where the row's class is pooled
-    std::vector<std::uint64_t> kozos_;  // bitset of rows with a pooled class (O4)
+    std::vector<Maszk> kozos_oszlopok_;       // columns where the row's class is pooled
+    std::vector<std::uint64_t> kozos_sorok_;  // bitset of rows with a pooled class (O4)
     // column x word
-    std::vector<std::uint64_t> nulla_;  // rows of the zero class
-    std::vector<std::uint64_t> tobb_;   // rows whose class is not a singleton (O4)
+    std::vector<std::uint64_t> nulla_;      // rows of the zero class
+    std::vector<std::uint64_t> nemegyedi_;  // rows whose class is not a singleton (O4)
     // column
     std::vector<std::vector<int>> hasznalo_;  // incremental groups whose left side has it;
                                               // groups in passes leave when met
-    std::vector<bool> jelolt_;                // a row joined the zero class since marking
+    std::vector<bool> oszlop_jelolt_;         // a row joined the zero class since marking
     std::vector<long long> valtozott_;        // visit number of the last zero join
     std::vector<long long> modosult_;         // visit number of the last move
-    std::vector<std::size_t> tobb_db_;        // rows in tobb_
-    // The rows in tobb_ as a list while they are few, at most ritka_korlat_;
-    // a column that has had more has none.
+    std::vector<std::size_t> nemegyedi_db_;   // rows in nemegyedi_
+    // The rows in nemegyedi_ as a list while they are few (B6); a column
+    // that has had more has none.
     std::vector<std::vector<int>> ritka_;
     std::vector<bool> elhagyott_;  // the column's list was given up
     std::size_t ritka_korlat_ = 0;
@@ -685,653 +803,24 @@ class Uldozes {
 
     std::vector<int> varo_;  // groups waiting for a visit, first in first out from elol_
     std::size_t elol_ = 0;
-    std::vector<int> oszlopok_;  // marked columns
+    std::vector<int> jelolt_oszlopok_;  // the columns marked (oszlop_jelolt_)
     std::vector<Munka> egyeztet_;
     std::vector<Halasztott> kesobb_;
     std::vector<int> utana_;                   // Athelyez: groups to probe once the row has moved
-    std::vector<std::uint64_t> nullas_sorok_;  // Latogat: rows with the all-zero signature
-    std::vector<int> atmenetiek_;              // the groups in passes
-    std::vector<int> jeloltek_;                // Attekint: its rows, then
+    std::vector<std::uint64_t> nullas_sorok_;  // zero visit: rows with the all-zero signature
+    std::vector<int> menetesek_;               // the groups in passes
+    std::vector<int> menet_sorai_;             // pass visit: its rows, then
     std::vector<Bejegyzes> seged_tabla_;       // their signatures' first rows,
     std::vector<std::uint64_t> kevert_;        // their hashes being mixed,
     std::vector<std::uint32_t> ujjak_;         // their hashes, then slots,
     std::vector<std::pair<int, int>> parok_;   // and the rows to make agree
-    std::size_t foglalt_ = 0;                  // slots of all group tables
+    std::size_t foglalt_ = 0;                  // slots of all group tables (B2)
     std::size_t kvota_ = 0;
     std::size_t sor_korlat_ = 0;
     long long latogatasok_ = 0;  // visits begun
     long long osszevonasok_ = 0;
     long long probak_ = 0;
 };
-
-// Groups the dependencies by left side; right-side columns that are on the
-// left already agree and are left out, and a group left with no right side
-// is dropped.
-inline Uldozes::Uldozes(matrix<int>& t, std::vector<int> sorok, std::vector<Szabaly> szabalyok)
-    : t_(t),
-      sorok_(std::move(sorok)),
-      n_(sorok_.size()),
-      m_(static_cast<std::size_t>(t.cols())),
-      szavak_((n_ + kSzo - 1) / kSzo),
-      osztaly_(new int[n_ * m_]),
-      tobbes_(n_, Maszk{}),
-      kozos_(szavak_, 0),
-      nulla_(m_ * szavak_, 0),
-      tobb_(m_ * szavak_, 0),
-      hasznalo_(m_),
-      jelolt_(m_, false),
-      valtozott_(m_, 0),
-      modosult_(m_, 0),
-      tobb_db_(m_, 0),
-      ritka_(m_),
-      elhagyott_(m_, false),
-      ritka_korlat_(std::max<std::size_t>(8, szavak_)),
-      jeloltek_(n_) {
-    for (std::size_t j = 0; j < n_; ++j)
-        for (int c = 0; c < t.cols(); ++c)
-            if (t(sorok_[j], c) == 0) {
-                nulla_[Szo(static_cast<int>(j), c)] |= Maszkbit(static_cast<int>(j));
-                TobbBe(static_cast<int>(j), c);
-            }
-
-    // Groups in the order their left sides first occur, found by a hash of
-    // the left side: one comparison of sides a dependency, as a rule.
-    std::size_t hossz = 0;  // L
-    std::unordered_map<std::uint64_t, std::vector<std::size_t>> hash_szerint;
-    for (Szabaly& f : szabalyok) {
-        hossz += f.bal.size() + f.jobb.size();
-        std::uint64_t h = kKezdet;
-        for (int c : f.bal) h = Kever(h, c);
-        std::vector<std::size_t>& azonosak = hash_szerint[Kever(h, static_cast<int>(f.bal.size()))];
-        std::size_t hol = csoportok_.size();
-        for (std::size_t gi : azonosak)
-            if (csoportok_[gi].bal == f.bal) hol = gi;
-        if (hol == csoportok_.size()) {
-            azonosak.push_back(hol);
-            csoportok_.emplace_back();
-            csoportok_.back().bal = std::move(f.bal);
-        }
-        std::vector<int>& jobb = csoportok_[hol].jobb;
-        jobb.insert(jobb.end(), f.jobb.begin(), f.jobb.end());
-        std::vector<int>().swap(f.jobb);
-        std::vector<int>().swap(f.bal);
-    }
-    std::unordered_map<std::uint64_t, std::vector<std::size_t>>().swap(hash_szerint);
-    std::size_t maradt = 0;
-    for (std::size_t gi = 0; gi < csoportok_.size(); ++gi) {
-        Csoport& g = csoportok_[gi];
-        std::sort(g.jobb.begin(), g.jobb.end());
-        g.jobb.erase(std::unique(g.jobb.begin(), g.jobb.end()), g.jobb.end());
-        g.jobb.erase(std::remove_if(
-                         g.jobb.begin(), g.jobb.end(),
-                         [&](int c) { return std::binary_search(g.bal.begin(), g.bal.end(), c); }),
-                     g.jobb.end());
-        g.jobb.shrink_to_fit();
-        if (g.jobb.empty()) continue;
-        // Never onto itself: a vector moved onto itself may be left empty.
-        if (maradt != gi) csoportok_[maradt] = std::move(g);
-        ++maradt;
-    }
-    csoportok_.resize(maradt);
-    csoportok_.shrink_to_fit();
-    allapot_.resize(csoportok_.size());
-    for (std::size_t gi = 0; gi < csoportok_.size(); ++gi) {
-        const Csoport& g = csoportok_[gi];
-        Allapot& a = allapot_[gi];
-        a.hossz = static_cast<int>(g.bal.size());
-        a.keret = Keret(static_cast<int>(gi));
-        for (int c : g.bal) {
-            hasznalo_[static_cast<std::size_t>(c)].push_back(static_cast<int>(gi));
-            Beallit(a.bal, c, true);
-        }
-    }
-    const std::size_t alap = 2 * (n_ + m_ + hossz) + 1024;
-    kvota_ = kis_keretek ? 16 : alap + n_ * m_ / kSzo;
-    sor_korlat_ = kis_keretek ? 4 : alap;
-}
-
-// Zero classes are spread first: a merge of two non-zero classes that a work
-// item asks for waits until nothing else is left, since by then its rows
-// have often joined the zero class, and the merge, with the probes it would
-// cost, is void. The merges that visits make are made at once.
-inline void Uldozes::Futtat() {
-    for (std::size_t gi = 0; gi < csoportok_.size(); ++gi) Sorba(static_cast<int>(gi));
-    do Terjeszt();
-    while (Menet());
-    Kiir();
-}
-
-// First, column by column, each pooled cell's id becomes the smallest row of
-// its class; then the codes are written 64 rows at a time, so that both the
-// bitsets and the rows of t are read and written a cache line at a time.
-// The rings in t are not read any more.
-inline void Uldozes::Kiir() {
-    // A pooled class's id: its smallest row, valid in the column oszlop says.
-    std::vector<int> legkisebb(n_ + 1, 0);
-    std::vector<std::size_t> oszlop(n_ + 1, m_);
-    for (std::size_t c = 0; c < m_; ++c) {
-        const std::size_t eleje = c * szavak_;
-        for (int menet = 0; menet < 2; ++menet)
-            for (std::size_t w = 0; w < szavak_; ++w)
-                for (std::uint64_t b = tobb_[eleje + w] & ~nulla_[eleje + w]; b != 0; b &= b - 1) {
-                    const std::size_t r = w * kSzo + AlsoBit(b);
-                    int& id = osztaly_[c * n_ + r];
-                    const auto i = static_cast<std::size_t>(id);
-                    if (menet == 1) {
-                        id = legkisebb[i];
-                    } else if (oszlop[i] != c) {
-                        oszlop[i] = c;
-                        legkisebb[i] = static_cast<int>(r);
-                    }
-                }
-    }
-    for (std::size_t w = 0; w < szavak_; ++w) {
-        const std::size_t vege = std::min(n_, (w + 1) * kSzo);
-        for (std::size_t c = 0; c < m_; ++c) {
-            const std::uint64_t nulla = nulla_[c * szavak_ + w];
-            const std::uint64_t tobbes = tobb_[c * szavak_ + w] & ~nulla;
-            for (std::size_t r = w * kSzo; r < vege; ++r) {
-                const std::uint64_t bit = std::uint64_t{1} << (r % kSzo);
-                int kod = 0;
-                if ((nulla & bit) == 0) {
-                    const int elso =
-                        (tobbes & bit) != 0 ? osztaly_[c * n_ + r] : static_cast<int>(r);
-                    kod = sorok_[static_cast<std::size_t>(elso)] + 1;
-                }
-                t_(sorok_[r], static_cast<int>(c)) = kod;
-            }
-        }
-    }
-}
-
-inline void Uldozes::Terjeszt() {
-    Egyeztet();
-    while (elol_ < varo_.size() || !oszlopok_.empty() || !kesobb_.empty()) {
-        while (elol_ < varo_.size() || !oszlopok_.empty()) {
-            while (elol_ < varo_.size()) {
-                const int gi = varo_[elol_++];
-                csoportok_[static_cast<std::size_t>(gi)].varakozik = false;
-                Latogat(gi);
-                Egyeztet();
-            }
-            varo_.clear();
-            elol_ = 0;
-            for (int c : oszlopok_) {
-                const auto i = static_cast<std::size_t>(c);
-                jelolt_[i] = false;
-                std::vector<int>& h = hasznalo_[i];
-                std::size_t marad = 0;
-                for (int gi : h) {
-                    if (allapot_[static_cast<std::size_t>(gi)].atmeneti || !Terhel(gi, 1)) continue;
-                    h[marad++] = gi;
-                    // A group whose visit began after the last join has seen it.
-                    if (csoportok_[static_cast<std::size_t>(gi)].latott <= valtozott_[i]) Sorba(gi);
-                }
-                h.resize(marad);
-            }
-            oszlopok_.clear();
-        }
-        std::vector<Halasztott> most;
-        most.swap(kesobb_);
-        for (const Halasztott& w : most) {
-            Osszevon(w.oszlop, w.a, w.b);
-            Egyeztet();
-        }
-    }
-}
-
-inline bool Uldozes::Piszkos(int gi) const {
-    const Csoport& g = csoportok_[static_cast<std::size_t>(gi)];
-    if (g.latott == 0) return true;
-    for (int c : g.bal)
-        if (modosult_[static_cast<std::size_t>(c)] >= g.latott) return true;
-    return false;
-}
-
-// Groups that go to passes during a pass are visited in it too: they have
-// not been visited as groups in passes yet.
-inline bool Uldozes::Menet() {
-    std::sort(atmenetiek_.begin(), atmenetiek_.end());
-    bool volt = false;
-    // By index: a visit may send more groups to passes, appending to the list.
-    for (std::size_t k = 0; k < atmenetiek_.size(); ++k) {  // NOLINT(modernize-loop-convert)
-        const int gi = atmenetiek_[k];
-        if (!Piszkos(gi)) continue;
-        Attekint(gi);
-        volt = true;
-    }
-    return volt;
-}
-
-// The rows that agree on X when the visit begins still agree after any
-// merge, so they are grouped first and made to agree afterwards.
-inline void Uldozes::Attekint(int gi) {
-    Csoport& g = csoportok_[static_cast<std::size_t>(gi)];
-    g.latott = ++latogatasok_;
-    Nullasok(g);
-    // Then the rows with a pooled class in X.
-    // jeloltek_ has room for every row: its first db entries are the rows.
-    std::size_t db = 0;
-    int* jelolt = jeloltek_.data();
-    std::size_t ritkabb = m_;  // the sparsest X column, if it has a list
-    for (int c : g.bal) {
-        const auto i = static_cast<std::size_t>(c);
-        if (!elhagyott_[i] && (ritkabb == m_ || ritka_[i].size() < ritka_[ritkabb].size()))
-            ritkabb = i;
-    }
-    if (ritkabb < m_) {
-        for (int r : ritka_[ritkabb]) {
-            bool jo = true;
-            for (int c : g.bal) jo = jo && (tobb_[Szo(r, c)] & Maszkbit(r)) != 0;
-            const auto w = static_cast<std::size_t>(r) / kSzo;
-            if (jo && (nullas_sorok_[w] & Maszkbit(r)) == 0) jelolt[db++] = r;
-        }
-    } else {
-        for (std::size_t w = 0; w < szavak_; ++w) {
-            std::uint64_t x = Vegszo(w) & ~nullas_sorok_[w];
-            for (int c : g.bal) {
-                x &= tobb_[static_cast<std::size_t>(c) * szavak_ + w];
-                if (x == 0) break;
-            }
-            for (; x != 0; x &= x - 1) jelolt[db++] = static_cast<int>(w * kSzo + AlsoBit(x));
-        }
-    }
-    if (db < 2) return;
-    // The table is left empty by every visit; it only grows, and stays at
-    // most half full.
-    std::size_t meret = std::max<std::size_t>(8, seged_tabla_.size());
-    while (meret < 2 * db) meret *= 2;
-    // Slots are kept as 32-bit numbers below; a table that large is past
-    // any memory anyway.
-    if (meret > UINT32_MAX) throw std::bad_alloc();
-    if (seged_tabla_.size() != meret) seged_tabla_.assign(meret, Bejegyzes{});
-    // The hashes first, column by column, so that each column is read in
-    // row order and the slots can be fetched ahead of their use. No row here
-    // is a singleton in X.
-    kevert_.assign(db, kKezdet);
-    for (int c : g.bal) {
-        const std::uint64_t* z = &nulla_[static_cast<std::size_t>(c) * szavak_];
-        const int* id = &osztaly_[static_cast<std::size_t>(c) * n_];
-        for (std::size_t k = 0; k < db; ++k) {
-            const auto r = static_cast<std::size_t>(jelolt[k]);
-            kevert_[k] = Kever(kevert_[k], (z[r / kSzo] >> (r % kSzo) & 1) != 0 ? 0 : id[r]);
-        }
-    }
-    ujjak_.resize(db);
-    for (std::size_t k = 0; k < db; ++k) ujjak_[k] = Vegso(kevert_[k]);
-    constexpr std::size_t kElore = 8;
-    parok_.clear();
-    for (std::size_t k = 0; k < db; ++k) {
-#if defined(__GNUC__) || defined(__clang__)
-        if (k + kElore < ujjak_.size())
-            __builtin_prefetch(&seged_tabla_[ujjak_[k + kElore] & (meret - 1)]);
-#endif
-        const int r = jelolt[k];
-        const std::uint32_t ujj = ujjak_[k];
-        // Hely, for rows that no X column holds as singletons.
-        std::size_t i = ujj & (meret - 1);
-        for (; seged_tabla_[i].sor >= 0; i = (i + 1) & (meret - 1)) {
-            if (seged_tabla_[i].ujj != ujj) continue;
-            const int t = seged_tabla_[i].sor;
-            bool egyezik = true;
-            for (int c : g.bal)
-                egyezik = egyezik && (Nulla(r, c) ? Nulla(t, c)
-                                                  : !Nulla(t, c) && osztaly_[Cella(r, c)] ==
-                                                                        osztaly_[Cella(t, c)]);
-            if (egyezik) break;
-        }
-        const int s = seged_tabla_[i].sor;
-        if (s < 0) {
-            seged_tabla_[i] = Bejegyzes{r, ujjak_[k]};
-            // The slot, in place of the hash that is no longer needed.
-            ujjak_[k] = static_cast<std::uint32_t>(i);
-        } else {
-            ujjak_[k] = static_cast<std::uint32_t>(meret);
-            if (!Egyeznek(r, s, g.jobb)) parok_.emplace_back(r, s);
-        }
-    }
-    for (std::uint32_t i : ujjak_)
-        if (i < meret) seged_tabla_[i] = Bejegyzes{};
-    for (const auto& [r, s] : parok_) {
-        for (int c : g.jobb) Osszevon(c, r, s);
-        Egyeztet();
-    }
-}
-
-inline void Uldozes::Sorba(int gi) {
-    Csoport& g = csoportok_[static_cast<std::size_t>(gi)];
-    if (g.varakozik || allapot_[static_cast<std::size_t>(gi)].atmeneti) return;
-    g.varakozik = true;
-    varo_.push_back(gi);
-}
-
-inline void Uldozes::Jelol(int c) {
-    valtozott_[static_cast<std::size_t>(c)] = latogatasok_;
-    modosult_[static_cast<std::size_t>(c)] = latogatasok_;
-    if (jelolt_[static_cast<std::size_t>(c)]) return;
-    jelolt_[static_cast<std::size_t>(c)] = true;
-    oszlopok_.push_back(c);
-}
-
-inline void Uldozes::Egyeztet() {
-    while (!egyeztet_.empty()) {
-        const Munka w = egyeztet_.back();
-        egyeztet_.pop_back();
-        const auto gi = static_cast<std::size_t>(w.csoport);
-        allapot_[gi].koltseg += static_cast<long long>(csoportok_[gi].jobb.size());
-        for (int c : csoportok_[gi].jobb) {
-            const int ia = Id(w.a, c);
-            const int ib = Id(w.b, c);
-            if (ia == ib) continue;
-            if (ia == 0 || ib == 0 || kesobb_.size() >= sor_korlat_)
-                Osszevon(c, w.a, w.b);
-            else
-                kesobb_.push_back(Halasztott{c, w.a, w.b});
-        }
-    }
-}
-
-inline bool Uldozes::Egyeznek(int a, int b, const std::vector<int>& oszlopok) const {
-    for (int c : oszlopok)
-        if (Id(a, c) != Id(b, c)) return false;
-    return true;
-}
-
-inline bool Uldozes::Tablaba(int gi, int r) const {
-    const Maszk& tobbes = tobbes_[static_cast<std::size_t>(r)];
-    if (!Metszi(allapot_[static_cast<std::size_t>(gi)].bal, tobbes)) return false;
-    for (int c : csoportok_[static_cast<std::size_t>(gi)].bal)
-        if (!Bit(tobbes, c) && !Nulla(r, c)) return false;
-    return true;
-}
-
-// Of two non-zero classes the rows of the one with fewer move: a row changes
-// class O(log n) times in a column (O3).
-inline void Uldozes::Osszevon(int c, int a, int b) {
-    const int ia = Id(a, c);
-    const int ib = Id(b, c);
-    if (ia == ib) return;
-    ++osszevonasok_;
-    if (ia == 0 || ib == 0) {
-        Nullaba(c, ia == 0 ? b : a);
-        return;
-    }
-    int kis = a;
-    int nagy = b;
-    if (!NemNagyobb(c, a, b)) std::swap(kis, nagy);
-    if (!Tobbes(nagy, c)) {
-        // Two singletons: the larger one's row becomes a pooled class first.
-        Kov(nagy, c) = nagy;
-        Athelyez(nagy, c, nagy + 1);
-    }
-    const int hova = Id(nagy, c);
-    if (!Tobbes(kis, c)) Kov(kis, c) = kis;
-    // A moved row keeps its place in the ring it leaves until the rings join.
-    int r = kis;
-    do {
-        const int kov = Kov(r, c);
-        Athelyez(r, c, hova);
-        r = kov;
-    } while (r != kis);
-    std::swap(Kov(kis, c), Kov(nagy, c));
-}
-
-inline bool Uldozes::NemNagyobb(int c, int a, int b) {
-    if (!Tobbes(a, c)) return true;
-    if (!Tobbes(b, c)) return false;
-    for (int x = Kov(a, c), y = Kov(b, c);; x = Kov(x, c), y = Kov(y, c)) {
-        if (x == a) return true;
-        if (y == b) return false;
-    }
-}
-
-inline void Uldozes::Nullaba(int c, int a) {
-    const bool tobbes = Tobbes(a, c);
-    int r = a;
-    do {
-        const int kov = tobbes ? Kov(r, c) : r;
-        Athelyez(r, c, 0);
-        r = kov;
-    } while (r != a);
-    Jelol(c);
-}
-
-inline void Uldozes::Athelyez(int r, int c, int hova) {
-    const auto sor = static_cast<std::size_t>(r);
-    const bool tobbesbol = Tobbes(r, c);
-    Maszk tobbes = tobbes_[sor];
-    Beallit(tobbes, c, hova != 0);
-    const bool kozos_utana = !Ures(tobbes);
-    modosult_[static_cast<std::size_t>(c)] = latogatasok_;
-    // Only a row leaving a pooled class can have a table entry to erase, and
-    // only a row with a pooled class afterwards can need one. The rows of a
-    // signature all hold the same class here and all move: the first of them
-    // erases the signature (T1) and probes anew, the others then agree with
-    // it through the old representative (T2).
-    utana_.clear();
-    if (tobbesbol || kozos_utana) {
-        std::vector<int>& h = hasznalo_[static_cast<std::size_t>(c)];
-        std::size_t marad = 0;
-        for (int gi : h) {
-            Allapot& a = allapot_[static_cast<std::size_t>(gi)];
-            if (a.atmeneti || !Terhel(gi, 1)) continue;
-            h[marad++] = gi;
-            if (tobbesbol && a.db != 0 && Tablaba(gi, r)) {
-                a.koltseg += a.hossz;
-                if (Torol(gi, r)) utana_.push_back(gi);
-            } else if (kozos_utana && Metszi(a.bal, tobbes)) {
-                utana_.push_back(gi);
-            }
-        }
-        h.resize(marad);
-    }
-    tobbes_[sor] = tobbes;
-    kozos_[sor / kSzo] =
-        kozos_utana ? kozos_[sor / kSzo] | Maszkbit(r) : kozos_[sor / kSzo] & ~Maszkbit(r);
-    if ((tobb_[Szo(r, c)] & Maszkbit(r)) == 0) TobbBe(r, c);
-    if (hova == 0)
-        nulla_[Szo(r, c)] |= Maszkbit(r);
-    else
-        osztaly_[Cella(r, c)] = hova;
-    for (int gi : utana_) Probal(gi, r);
-}
-
-// A multiplicative mix over the signature's class ids: the golden-ratio
-// constant as the start, and the 64-bit finaliser multiplier of MurmurHash3
-// with its shift after every id.
-inline std::uint32_t Uldozes::Ujjlenyomat(const std::vector<int>& bal, int r) const {
-    std::uint64_t h = kKezdet;
-    for (int c : bal) h = Kever(h, Id(r, c));
-    return Vegso(h);
-}
-
-// The slot of the entry with row r's signature over bal, or the empty slot
-// where it belongs. The table is never empty here and never more than half
-// full.
-inline std::size_t Uldozes::Hely(const std::vector<Bejegyzes>& tabla, const std::vector<int>& bal,
-                                 int r, std::uint32_t ujj) const {
-    const std::size_t maszk = tabla.size() - 1;
-    std::size_t i = ujj & maszk;
-    for (; tabla[i].sor >= 0; i = (i + 1) & maszk)
-        if (tabla[i].ujj == ujj && Egyeznek(tabla[i].sor, r, bal)) break;
-    return i;
-}
-
-// Entries are distinct: each goes to the first empty slot from its hash.
-inline void Uldozes::Bovit(std::vector<Bejegyzes>& tabla, std::size_t meret) {
-    std::vector<Bejegyzes> regi(meret);
-    regi.swap(tabla);
-    const std::size_t maszk = tabla.size() - 1;
-    for (const Bejegyzes& e : regi) {
-        if (e.sor < 0) continue;
-        std::size_t i = e.ujj & maszk;
-        while (tabla[i].sor >= 0) i = (i + 1) & maszk;
-        tabla[i] = e;
-    }
-}
-
-// Erases the entry with row r's signature; false if there is none.
-inline bool Uldozes::Torol(int gi, int r) {
-    Csoport& g = csoportok_[static_cast<std::size_t>(gi)];
-    const std::size_t maszk = g.tabla.size() - 1;
-    std::size_t i = Hely(g.tabla, g.bal, r, Ujjlenyomat(g.bal, r));
-    if (g.tabla[i].sor < 0) return false;
-    // Backward shift: a later entry of the same run moves into the gap
-    // unless its own slot lies cyclically after the gap.
-    for (std::size_t j = (i + 1) & maszk; g.tabla[j].sor >= 0; j = (j + 1) & maszk) {
-        const std::size_t k = g.tabla[j].ujj & maszk;
-        const bool marad = i <= j ? (i < k && k <= j) : (i < k || k <= j);
-        if (!marad) {
-            g.tabla[i] = g.tabla[j];
-            i = j;
-        }
-    }
-    g.tabla[i] = Bejegyzes{};
-    --allapot_[static_cast<std::size_t>(gi)].db;
-    return true;
-}
-
-inline void Uldozes::Probal(int gi, int r) {
-    Allapot& a = allapot_[static_cast<std::size_t>(gi)];
-    if (a.atmeneti || !Tablaba(gi, r)) return;
-    Csoport& g = csoportok_[static_cast<std::size_t>(gi)];
-    ++probak_;
-    if (!Terhel(gi, a.hossz + 1)) return;
-    if (egyeztet_.size() >= sor_korlat_) {
-        Atmenetive(gi);
-        return;
-    }
-    if ((a.db + 1) * 2 > g.tabla.size()) {
-        const std::size_t meret = std::max<std::size_t>(8, g.tabla.size() * 2);
-        if (foglalt_ - g.tabla.size() + meret > kvota_) {
-            Atmenetive(gi);
-            return;
-        }
-        foglalt_ += meret - g.tabla.size();
-        Bovit(g.tabla, meret);
-    }
-    const std::uint32_t ujj = Ujjlenyomat(g.bal, r);
-    const std::size_t i = Hely(g.tabla, g.bal, r, ujj);
-    const int s = g.tabla[i].sor;
-    if (s < 0) {
-        g.tabla[i] = Bejegyzes{r, ujj};
-        ++a.db;
-    } else if (s != r && !Egyeznek(r, s, g.jobb)) {
-        egyeztet_.push_back(Munka{gi, r, s});
-    }
-}
-
-// A pass visit makes a zero visit, reads the sparsest X column's rows in
-// tobb_, from its list or, where that has more than n / 64, from the bitsets,
-// and looks up each that has a pooled class in X.
-inline long long Uldozes::Keret(int gi) const {
-    const Csoport& g = csoportok_[static_cast<std::size_t>(gi)];
-    // Every other group, so that groups of both kinds meet.
-    if (kis_keretek && gi % 2 == 0) return 8;
-    std::size_t sorok = n_;
-    for (int c : g.bal) sorok = std::min(sorok, tobb_db_[static_cast<std::size_t>(c)]);
-    return 2 * static_cast<long long>(g.bal.size() + g.jobb.size() + 1) *
-           static_cast<long long>(sorok + 8);
-}
-
-// The budget grows with the rows a visit would look up: it is worked out
-// again before the group goes.
-inline bool Uldozes::Tullepes(int gi) {
-    Allapot& a = allapot_[static_cast<std::size_t>(gi)];
-    a.keret = Keret(gi);
-    if (a.koltseg <= a.keret) return true;
-    Atmenetive(gi);
-    return false;
-}
-
-// Its work items stay valid: rows that agreed on X still do.
-inline void Uldozes::Atmenetive(int gi) {
-    Allapot& a = allapot_[static_cast<std::size_t>(gi)];
-    Csoport& g = csoportok_[static_cast<std::size_t>(gi)];
-    a.atmeneti = true;
-    a.db = 0;
-    foglalt_ -= g.tabla.size();
-    std::vector<Bejegyzes>().swap(g.tabla);
-    g.latott = 0;
-    atmenetiek_.push_back(gi);
-}
-
-// The all-zero rows only ever grow in number, and merged classes never part:
-// a visit that finds no new one has nothing to do.
-inline void Uldozes::Latogat(int gi) {
-    Allapot& a = allapot_[static_cast<std::size_t>(gi)];
-    Csoport& g = csoportok_[static_cast<std::size_t>(gi)];
-    // Zero joins can come in more rounds than a pass loop has passes, so the
-    // visits are charged too.
-    if (a.atmeneti || !Terhel(gi, Szavak(g))) return;
-    g.latott = ++latogatasok_;
-    Nullasok(g);
-}
-
-inline void Uldozes::Nullasok(Csoport& g) {
-    // Eight words at a time: the AND stays in registers, and each column is
-    // read a cache line at a time.
-    nullas_sorok_.resize(szavak_);
-    std::size_t db = 0;
-    std::size_t elso = szavak_;
-    constexpr std::size_t kotet = 8;
-    for (std::size_t w0 = 0; w0 < szavak_; w0 += kotet) {
-        const std::size_t hossz = std::min(kotet, szavak_ - w0);
-        std::array<std::uint64_t, kotet> x;
-        x.fill(~std::uint64_t{0});
-        for (int c : g.bal) {
-            const std::uint64_t* z = &nulla_[static_cast<std::size_t>(c) * szavak_ + w0];
-            std::uint64_t van = 0;
-            for (std::size_t k = 0; k < hossz; ++k) van |= x[k] &= z[k];
-            if (van == 0) break;
-        }
-        for (std::size_t k = 0; k < hossz; ++k) {
-            const std::size_t w = w0 + k;
-            // An empty left side: every row, and no bit past the last one.
-            x[k] &= Vegszo(w);
-            nullas_sorok_[w] = x[k];
-            if (x[k] == 0) continue;
-            db += Bitek(x[k]);
-            if (elso == szavak_) elso = w;
-        }
-    }
-    if (db == g.nullasok) return;
-    g.nullasok = db;
-    const int s = static_cast<int>(elso * kSzo + AlsoBit(nullas_sorok_[elso]));
-    for (int c : g.jobb) {
-        const std::size_t eleje = static_cast<std::size_t>(c) * szavak_;
-        std::uint64_t nullak = 0;   // some all-zero row is in the zero class of c
-        std::uint64_t tobbiek = 0;  // some is not
-        for (std::size_t w = 0; w < szavak_; ++w) {
-            nullak |= nullas_sorok_[w] & nulla_[eleje + w];
-            tobbiek |= nullas_sorok_[w] & ~nulla_[eleje + w];
-        }
-        if (tobbiek == 0) continue;
-        if (nullak != 0) {
-            // With a zero among them every row joins the zero class: rows
-            // without a pooled class (O4) a whole word at a time.
-            for (std::size_t w = 0; w < szavak_; ++w) {
-                const std::uint64_t uj = nullas_sorok_[w] & ~nulla_[eleje + w];
-                const std::uint64_t lassu = uj & kozos_[w];
-                nulla_[eleje + w] |= uj & ~lassu;
-                osszevonasok_ += static_cast<long long>(Bitek(uj & ~lassu));
-                if ((uj & ~lassu) != 0) TobbBeSzo(c, w, uj & ~lassu);
-                for (std::uint64_t b = lassu; b != 0; b &= b - 1) {
-                    const int r = static_cast<int>(w * kSzo + AlsoBit(b));
-                    if (Nulla(r, c)) continue;
-                    ++osszevonasok_;
-                    Nullaba(c, r);
-                }
-            }
-            Jelol(c);
-        } else {
-            // Otherwise all join the class of row s.
-            for (std::size_t w = 0; w < szavak_; ++w)
-                for (std::uint64_t b = nullas_sorok_[w]; b != 0; b &= b - 1)
-                    Osszevon(c, s, static_cast<int>(w * kSzo + AlsoBit(b)));
-        }
-    }
-}
 
 }  // namespace vesztes_reszletek
 
@@ -1363,8 +852,34 @@ inline void Vesztes::VesztesegetKeres() {
 
     const int n = ma->rows();
     const int m = ma->cols();
+    const std::vector<int> masodik = Ikrek();
+    std::vector<int> megtartott;  // the rows chased, ascending
+    for (int r = 0; r < n; ++r)
+        if (masodik[static_cast<std::size_t>(r)] < 0) megtartott.push_back(r);
+
+    {
+        Uldozes u(*ma, std::move(megtartott), std::move(szabalyok));
+        u.Futtat();
+        osszevonasok = u.Osszevonasok();
+        probak = u.Probak();
+        menetesek = u.Menetesek();
+    }
+    for (int r = 0; r < n; ++r) {
+        const int mas = masodik[static_cast<std::size_t>(r)];
+        if (mas < 0) continue;
+        for (int c = 0; c < m; ++c) {
+            const int kod = (*ma)(mas, c);
+            (*ma)(r, c) = kod == mas + 1 ? r + 1 : kod;
+        }
+    }
+}
+
+// Rows by schema, and in row order within one: its first two are chased.
+inline std::vector<int> Vesztes::Ikrek() const {
+    using vesztes_reszletek::Uldozes;
+    const int n = ma->rows();
+    const int m = ma->cols();
     const auto un = static_cast<std::size_t>(n);
-    // Rows by schema, and in row order within one: its first two are chased.
     std::vector<Uldozes::Maszk> semak(un, Uldozes::Maszk{});
     for (int r = 0; r < n; ++r)
         for (int c = 0; c < m; ++c)
@@ -1382,33 +897,861 @@ inline void Vesztes::VesztesegetKeres() {
                 masodik[static_cast<std::size_t>(sorrend[i - 1])] >= 0
                     ? masodik[static_cast<std::size_t>(sorrend[i - 1])]
                     : sorrend[i - 1];
-    std::vector<Uldozes::Maszk>().swap(semak);
-    std::vector<int>().swap(sorrend);
-    std::vector<int> megtartott;  // the rows chased, ascending
-    for (int r = 0; r < n; ++r)
-        if (masodik[static_cast<std::size_t>(r)] < 0) megtartott.push_back(r);
+    return masodik;
+}
 
-    {
-        Uldozes u(*ma, std::move(megtartott), std::move(szabalyok));
-        u.Futtat();
-        osszevonasok = u.Osszevonasok();
-        probak = u.Probak();
-        atmenetiek = u.Atmenetiek();
+// --- construction
+
+inline vesztes_reszletek::Uldozes::Uldozes(matrix<int>& t, std::vector<int> sorok,
+                                           std::vector<Szabaly> szabalyok)
+    : t_(t),
+      sorok_(std::move(sorok)),
+      n_(sorok_.size()),
+      m_(static_cast<std::size_t>(t.cols())),
+      szavak_((n_ + kSzo - 1) / kSzo),
+      osztaly_(new int[n_ * m_]),
+      kozos_oszlopok_(n_, Maszk{}),
+      kozos_sorok_(szavak_, 0),
+      nulla_(m_ * szavak_, 0),
+      nemegyedi_(m_ * szavak_, 0),
+      hasznalo_(m_),
+      oszlop_jelolt_(m_, false),
+      valtozott_(m_, 0),
+      modosult_(m_, 0),
+      nemegyedi_db_(m_, 0),
+      ritka_(m_),
+      elhagyott_(m_, false),
+      ritka_korlat_(std::max<std::size_t>(8, szavak_)),  // (B6)
+      menet_sorai_(n_) {
+    NullakBe();
+    const std::size_t hossz = CsoportokKepzese(szabalyok);
+    CsoportokSzukitese();
+    AllapotokBe();
+    const std::size_t alap = 2 * (n_ + m_ + hossz) + 1024;
+    kvota_ = kis_keretek ? 16 : alap + n_ * m_ / kSzo;  // (B2)
+    sor_korlat_ = kis_keretek ? 4 : alap;               // (B3), (B4)
+}
+
+inline void vesztes_reszletek::Uldozes::NullakBe() {
+    for (std::size_t j = 0; j < n_; ++j)
+        for (int c = 0; c < t_.cols(); ++c)
+            if (t_(sorok_[j], c) == 0) {
+                nulla_[Szo(static_cast<int>(j), c)] |= Maszkbit(static_cast<int>(j));
+                NemegyediBe(static_cast<int>(j), c);
+            }
+}
+
+// Found by a hash of the left side: one comparison of sides a dependency, as
+// a rule.
+inline std::size_t vesztes_reszletek::Uldozes::CsoportokKepzese(std::vector<Szabaly>& szabalyok) {
+    std::size_t hossz = 0;
+    std::unordered_map<std::uint64_t, std::vector<std::size_t>> hash_szerint;
+    for (Szabaly& f : szabalyok) {
+        hossz += f.bal.size() + f.jobb.size();
+        std::uint64_t h = kKezdet;
+        for (int c : f.bal) h = Kever(h, c);
+        std::vector<std::size_t>& azonosak = hash_szerint[Kever(h, static_cast<int>(f.bal.size()))];
+        std::size_t hol = csoportok_.size();
+        for (std::size_t gi : azonosak)
+            if (csoportok_[gi].bal == f.bal) hol = gi;
+        if (hol == csoportok_.size()) {
+            azonosak.push_back(hol);
+            csoportok_.emplace_back();
+            csoportok_.back().bal = std::move(f.bal);
+        }
+        std::vector<int>& jobb = csoportok_[hol].jobb;
+        jobb.insert(jobb.end(), f.jobb.begin(), f.jobb.end());
+        std::vector<int>().swap(f.jobb);
+        std::vector<int>().swap(f.bal);
     }
-    for (int r = 0; r < n; ++r) {
-        const int mas = masodik[static_cast<std::size_t>(r)];
-        if (mas < 0) continue;
-        for (int c = 0; c < m; ++c) {
-            const int kod = (*ma)(mas, c);
-            (*ma)(r, c) = kod == mas + 1 ? r + 1 : kod;
+    return hossz;
+}
+
+inline void vesztes_reszletek::Uldozes::CsoportokSzukitese() {
+    std::size_t maradt = 0;
+    for (std::size_t gi = 0; gi < csoportok_.size(); ++gi) {
+        Csoport& g = csoportok_[gi];
+        std::sort(g.jobb.begin(), g.jobb.end());
+        g.jobb.erase(std::unique(g.jobb.begin(), g.jobb.end()), g.jobb.end());
+        g.jobb.erase(std::remove_if(
+                         g.jobb.begin(), g.jobb.end(),
+                         [&](int c) { return std::binary_search(g.bal.begin(), g.bal.end(), c); }),
+                     g.jobb.end());
+        g.jobb.shrink_to_fit();
+        if (g.jobb.empty()) continue;
+        // Never onto itself: a vector moved onto itself may be left empty.
+        if (maradt != gi) csoportok_[maradt] = std::move(g);
+        ++maradt;
+    }
+    csoportok_.resize(maradt);
+    csoportok_.shrink_to_fit();
+}
+
+inline void vesztes_reszletek::Uldozes::AllapotokBe() {
+    allapot_.resize(csoportok_.size());
+    for (std::size_t gi = 0; gi < csoportok_.size(); ++gi) {
+        const Csoport& g = csoportok_[gi];
+        Allapot& a = allapot_[gi];
+        a.hossz = static_cast<int>(g.bal.size());
+        a.keret = Keret(static_cast<int>(gi));
+        for (int c : g.bal) {
+            hasznalo_[static_cast<std::size_t>(c)].push_back(static_cast<int>(gi));
+            Beallit(a.bal, c, true);
         }
     }
 }
 
-// The text of a successful run, naming the result file as it was given.
-inline std::string KeszSzoveg(const std::string& ki) {
-    return "Algoritmus lefutott.Eredmeny a(z) " + ki + " fajlban.";
+// --- the run loop
+
+// Zero classes are spread first: a merge of two non-zero classes that a work
+// item asks for waits until nothing else is left, since by then its rows
+// have often joined the zero class, and the merge, with the probes it would
+// cost, is void. The merges that visits make are made at once.
+inline void vesztes_reszletek::Uldozes::Futtat() {
+    for (std::size_t gi = 0; gi < csoportok_.size(); ++gi) Sorba(static_cast<int>(gi));
+    do {
+        Terjeszt();
+        Ellenoriz(true);
+    } while (Menet());
+    FixpontEllenorzes();
+    Kiir();
 }
+
+inline void vesztes_reszletek::Uldozes::Terjeszt() {
+    Egyeztet();
+    while (elol_ < varo_.size() || !jelolt_oszlopok_.empty() || !kesobb_.empty()) {
+        while (elol_ < varo_.size() || !jelolt_oszlopok_.empty()) {
+            while (elol_ < varo_.size()) {
+                const int gi = varo_[elol_++];
+                csoportok_[static_cast<std::size_t>(gi)].varakozik = false;
+                Latogat(gi);
+                Egyeztet();
+            }
+            varo_.clear();
+            elol_ = 0;
+            for (int c : jelolt_oszlopok_) {
+                oszlop_jelolt_[static_cast<std::size_t>(c)] = false;
+                // A group whose visit began after the last join has seen it (Z).
+                Hasznalok(c, [&](int gi) {
+                    if (csoportok_[static_cast<std::size_t>(gi)].latott <=
+                        valtozott_[static_cast<std::size_t>(c)])
+                        Sorba(gi);
+                });
+            }
+            jelolt_oszlopok_.clear();
+        }
+        std::vector<Halasztott> most;
+        most.swap(kesobb_);
+        for (const Halasztott& w : most) {
+            Osszevon(w.oszlop, w.a, w.b);
+            Egyeztet();
+        }
+    }
+}
+
+inline void vesztes_reszletek::Uldozes::Egyeztet() {
+    while (!egyeztet_.empty()) {
+        const Munka w = egyeztet_.back();
+        egyeztet_.pop_back();
+        const auto gi = static_cast<std::size_t>(w.csoport);
+        allapot_[gi].koltseg += static_cast<long long>(csoportok_[gi].jobb.size());  // (B1)
+        for (int c : csoportok_[gi].jobb) {
+            const int ia = Id(w.a, c);
+            const int ib = Id(w.b, c);
+            if (ia == ib) continue;
+            if (ia == 0 || ib == 0 || kesobb_.size() >= sor_korlat_)  // (B4)
+                Osszevon(c, w.a, w.b);
+            else
+                kesobb_.push_back(Halasztott{c, w.a, w.b});
+        }
+    }
+}
+
+inline void vesztes_reszletek::Uldozes::Sorba(int gi) {
+    Csoport& g = csoportok_[static_cast<std::size_t>(gi)];
+    if (g.varakozik || allapot_[static_cast<std::size_t>(gi)].menetben) return;
+    g.varakozik = true;
+    varo_.push_back(gi);
+}
+
+inline void vesztes_reszletek::Uldozes::Jelol(int c) {
+    valtozott_[static_cast<std::size_t>(c)] = latogatasok_;
+    modosult_[static_cast<std::size_t>(c)] = latogatasok_;
+    if (oszlop_jelolt_[static_cast<std::size_t>(c)]) return;
+    oszlop_jelolt_[static_cast<std::size_t>(c)] = true;
+    jelolt_oszlopok_.push_back(c);
+}
+
+// First, column by column, each pooled cell's id becomes the id of its
+// class's smallest row, its number plus one (O1); then the codes are written
+// 64 rows at a time, so that both the bitsets and the rows of t are read and
+// written a cache line at a time. The rings in t are not read any more.
+inline void vesztes_reszletek::Uldozes::Kiir() {
+    // A pooled class's new id, valid in the column oszlop says.
+    std::vector<int> legkisebb(n_ + 1, 0);
+    std::vector<std::size_t> oszlop(n_ + 1, m_);
+    for (std::size_t c = 0; c < m_; ++c) {
+        const std::size_t eleje = c * szavak_;
+        for (int menet = 0; menet < 2; ++menet)
+            for (std::size_t w = 0; w < szavak_; ++w)
+                for (std::uint64_t b = nemegyedi_[eleje + w] & ~nulla_[eleje + w]; b != 0;
+                     b &= b - 1) {
+                    const std::size_t r = w * kSzo + AlsoBit(b);
+                    int& id = osztaly_[c * n_ + r];
+                    const auto i = static_cast<std::size_t>(id);
+                    if (menet == 1) {
+                        id = legkisebb[i];
+                    } else if (oszlop[i] != c) {
+                        oszlop[i] = c;
+                        legkisebb[i] = static_cast<int>(r) + 1;
+                    }
+                }
+    }
+    for (std::size_t w = 0; w < szavak_; ++w) {
+        const std::size_t vege = std::min(n_, (w + 1) * kSzo);
+        for (std::size_t c = 0; c < m_; ++c) {
+            const std::uint64_t nulla = nulla_[c * szavak_ + w];
+            const std::uint64_t kozosek = nemegyedi_[c * szavak_ + w] & ~nulla;
+            for (std::size_t r = w * kSzo; r < vege; ++r) {
+                const std::uint64_t bit = std::uint64_t{1} << (r % kSzo);
+                int kod = 0;
+                if ((nulla & bit) == 0) {
+                    const int id =
+                        (kozosek & bit) != 0 ? osztaly_[c * n_ + r] : static_cast<int>(r) + 1;
+                    kod = sorok_[static_cast<std::size_t>(id - 1)] + 1;
+                }
+                t_(sorok_[r], static_cast<int>(c)) = kod;
+            }
+        }
+    }
+}
+
+// --- classes and rings
+
+template <typename F>
+inline void vesztes_reszletek::Uldozes::GyuruBejar(int c, int a, F f) {
+    const bool kozos = Kozos(a, c);
+    int r = a;
+    do {
+        const int kov = kozos ? Kov(r, c) : r;
+        f(r);
+        r = kov;
+    } while (r != a);
+}
+
+inline void vesztes_reszletek::Uldozes::NemegyediBeSzo(int c, std::size_t w, std::uint64_t uj) {
+    const auto i = static_cast<std::size_t>(c);
+    nemegyedi_[i * szavak_ + w] |= uj;
+    nemegyedi_db_[i] += Bitek(uj);
+    for (std::uint64_t b = uj; b != 0 && !elhagyott_[i]; b &= b - 1)
+        RitkaBe(i, static_cast<int>(w * kSzo + AlsoBit(b)));
+}
+
+inline void vesztes_reszletek::Uldozes::RitkaBe(std::size_t i, int r) {
+    if (ritka_[i].size() < ritka_korlat_) {  // (B6)
+        ritka_[i].push_back(r);
+    } else {
+        elhagyott_[i] = true;
+        std::vector<int>().swap(ritka_[i]);
+    }
+}
+
+// Of two non-zero classes the rows of the one with fewer move: a row changes
+// class O(log n) times in a column (O3).
+inline void vesztes_reszletek::Uldozes::Osszevon(int c, int a, int b) {
+    const int ia = Id(a, c);
+    const int ib = Id(b, c);
+    if (ia == ib) return;
+    ++osszevonasok_;
+    if (ia == 0 || ib == 0) {
+        Nullaba(c, ia == 0 ? b : a);
+        return;
+    }
+    int kis = a;
+    int nagy = b;
+    if (!NemNagyobb(c, a, b)) std::swap(kis, nagy);
+    if (!Kozos(nagy, c)) {
+        // Two singletons: the larger one's row becomes a pooled class first.
+        Kov(nagy, c) = nagy;
+        Athelyez(nagy, c, nagy + 1);
+    }
+    const int hova = Id(nagy, c);
+    if (!Kozos(kis, c)) Kov(kis, c) = kis;
+    // A moved row keeps its place in the ring it leaves until the rings join.
+    GyuruBejar(c, kis, [&](int r) { Athelyez(r, c, hova); });
+    GyuruketOsszefuz(c, kis, nagy);
+}
+
+inline bool vesztes_reszletek::Uldozes::NemNagyobb(int c, int a, int b) {
+    if (!Kozos(a, c)) return true;
+    if (!Kozos(b, c)) return false;
+    for (int x = Kov(a, c), y = Kov(b, c);; x = Kov(x, c), y = Kov(y, c)) {
+        if (x == a) return true;
+        if (y == b) return false;
+    }
+}
+
+inline void vesztes_reszletek::Uldozes::Nullaba(int c, int a) {
+    GyuruBejar(c, a, [&](int r) { Athelyez(r, c, 0); });
+    Jelol(c);
+}
+
+inline void vesztes_reszletek::Uldozes::Athelyez(int r, int c, int hova) {
+    const auto sor = static_cast<std::size_t>(r);
+    const bool kozosbol = Kozos(r, c);
+    Maszk oszlopai = kozos_oszlopok_[sor];
+    Beallit(oszlopai, c, hova != 0);
+    const bool kozos_marad = !Ures(oszlopai);
+    modosult_[static_cast<std::size_t>(c)] = latogatasok_;
+    // Only a row leaving a pooled class can have a table entry to erase, and
+    // only a row with a pooled class afterwards can need one. The rows of a
+    // signature all hold the same class here and all move: the first of them
+    // erases the signature (T1) and probes anew, the others then agree with
+    // it through the old representative (T2).
+    utana_.clear();
+    if (kozosbol || kozos_marad)
+        Hasznalok(c, [&](int gi) {
+            Allapot& a = allapot_[static_cast<std::size_t>(gi)];
+            if (kozosbol && a.db != 0 && Tablaba(gi, r)) {
+                a.koltseg += a.hossz;  // (B1)
+                if (Torol(gi, r)) utana_.push_back(gi);
+            } else if (kozos_marad && Metszi(a.bal, oszlopai)) {
+                utana_.push_back(gi);
+            }
+        });
+    kozos_oszlopok_[sor] = oszlopai;
+    kozos_sorok_[sor / kSzo] = kozos_marad ? kozos_sorok_[sor / kSzo] | Maszkbit(r)
+                                           : kozos_sorok_[sor / kSzo] & ~Maszkbit(r);
+    if ((nemegyedi_[Szo(r, c)] & Maszkbit(r)) == 0) NemegyediBe(r, c);
+    if (hova == 0)
+        nulla_[Szo(r, c)] |= Maszkbit(r);
+    else
+        osztaly_[Cella(r, c)] = hova;
+    for (int gi : utana_) Probal(gi, r);
+}
+
+template <typename F>
+inline void vesztes_reszletek::Uldozes::Hasznalok(int c, F f) {
+    std::vector<int>& h = hasznalo_[static_cast<std::size_t>(c)];
+    std::size_t marad = 0;
+    for (int gi : h) {
+        if (allapot_[static_cast<std::size_t>(gi)].menetben || !Terhel(gi, 1)) continue;
+        h[marad++] = gi;
+        f(gi);
+    }
+    h.resize(marad);
+}
+
+inline bool vesztes_reszletek::Uldozes::Egyeznek(int a, int b,
+                                                 const std::vector<int>& oszlopok) const {
+    for (int c : oszlopok)
+        if (Id(a, c) != Id(b, c)) return false;
+    return true;
+}
+
+inline bool vesztes_reszletek::Uldozes::Tablaba(int gi, int r) const {
+    const Maszk& oszlopai = kozos_oszlopok_[static_cast<std::size_t>(r)];
+    if (!Metszi(allapot_[static_cast<std::size_t>(gi)].bal, oszlopai)) return false;
+    for (int c : csoportok_[static_cast<std::size_t>(gi)].bal)
+        if (!Bit(oszlopai, c) && !Nulla(r, c)) return false;
+    return true;
+}
+
+// --- group tables
+
+// A multiplicative mix over the signature's class ids: the golden-ratio
+// constant as the start, and the 64-bit finaliser multiplier of MurmurHash3
+// with its shift after every id.
+inline std::uint32_t vesztes_reszletek::Uldozes::Ujjlenyomat(const std::vector<int>& bal,
+                                                             int r) const {
+    std::uint64_t h = kKezdet;
+    for (int c : bal) h = Kever(h, Id(r, c));
+    return Vegso(h);
+}
+
+template <typename Egyenlo>
+inline std::size_t vesztes_reszletek::Uldozes::Hely(const std::vector<Bejegyzes>& tabla,
+                                                    std::uint32_t ujj, Egyenlo egyenlo) {
+    const std::size_t maszk = tabla.size() - 1;
+    std::size_t i = ujj & maszk;
+    for (; tabla[i].sor >= 0; i = (i + 1) & maszk)
+        if (tabla[i].ujj == ujj && egyenlo(tabla[i].sor)) break;
+    return i;
+}
+
+inline std::size_t vesztes_reszletek::Uldozes::Hely(const Csoport& g, int r,
+                                                    std::uint32_t ujj) const {
+    return Hely(g.tabla, ujj, [&](int s) { return Egyeznek(s, r, g.bal); });
+}
+
+// Entries are distinct: each goes to the first empty slot from its hash.
+inline void vesztes_reszletek::Uldozes::Bovit(std::vector<Bejegyzes>& tabla, std::size_t meret) {
+    std::vector<Bejegyzes> regi(meret);
+    regi.swap(tabla);
+    const std::size_t maszk = tabla.size() - 1;
+    for (const Bejegyzes& e : regi) {
+        if (e.sor < 0) continue;
+        std::size_t i = e.ujj & maszk;
+        while (tabla[i].sor >= 0) i = (i + 1) & maszk;
+        tabla[i] = e;
+    }
+}
+
+inline bool vesztes_reszletek::Uldozes::Torol(int gi, int r) {
+    Csoport& g = csoportok_[static_cast<std::size_t>(gi)];
+    const std::size_t maszk = g.tabla.size() - 1;
+    std::size_t i = Hely(g, r, Ujjlenyomat(g.bal, r));
+    if (g.tabla[i].sor < 0) return false;
+    // Backward shift: a later entry of the same run moves into the gap
+    // unless its own slot lies cyclically after the gap.
+    for (std::size_t j = (i + 1) & maszk; g.tabla[j].sor >= 0; j = (j + 1) & maszk) {
+        const std::size_t k = g.tabla[j].ujj & maszk;
+        const bool marad = i <= j ? (i < k && k <= j) : (i < k || k <= j);
+        if (!marad) {
+            g.tabla[i] = g.tabla[j];
+            i = j;
+        }
+    }
+    g.tabla[i] = Bejegyzes{};
+    --allapot_[static_cast<std::size_t>(gi)].db;
+    return true;
+}
+
+inline void vesztes_reszletek::Uldozes::Probal(int gi, int r) {
+    Allapot& a = allapot_[static_cast<std::size_t>(gi)];
+    if (a.menetben || !Tablaba(gi, r)) return;
+    Csoport& g = csoportok_[static_cast<std::size_t>(gi)];
+    ++probak_;
+    if (!Terhel(gi, a.hossz + 1)) return;   // (B1)
+    if (egyeztet_.size() >= sor_korlat_) {  // (B3)
+        MenetbeKuld(gi);
+        return;
+    }
+    if ((a.db + 1) * 2 > g.tabla.size()) {
+        const std::size_t meret = std::max<std::size_t>(8, g.tabla.size() * 2);
+        if (foglalt_ - g.tabla.size() + meret > kvota_) {  // (B2)
+            MenetbeKuld(gi);
+            return;
+        }
+        foglalt_ += meret - g.tabla.size();
+        Bovit(g.tabla, meret);
+    }
+    const std::uint32_t ujj = Ujjlenyomat(g.bal, r);
+    const std::size_t i = Hely(g, r, ujj);
+    const int s = g.tabla[i].sor;
+    if (s < 0) {
+        g.tabla[i] = Bejegyzes{r, ujj};
+        ++a.db;
+    } else if (s != r && !Egyeznek(r, s, g.jobb)) {
+        egyeztet_.push_back(Munka{gi, r, s});
+    }
+}
+
+// --- zero visits
+
+// The all-zero rows only ever grow in number, and merged classes never part:
+// a visit that finds no new one has nothing to do.
+inline void vesztes_reszletek::Uldozes::Latogat(int gi) {
+    Allapot& a = allapot_[static_cast<std::size_t>(gi)];
+    Csoport& g = csoportok_[static_cast<std::size_t>(gi)];
+    // Zero joins can come in more rounds than a pass loop has passes, so the
+    // visits are charged too (B5).
+    if (a.menetben || !Terhel(gi, Szavak(g))) return;
+    g.latott = ++latogatasok_;
+    Nullasok(g);
+}
+
+inline void vesztes_reszletek::Uldozes::Nullasok(Csoport& g) {
+    int elso = 0;
+    const std::size_t db = NullasSorok(g, elso);
+    if (db == g.nullasok) return;
+    g.nullasok = db;
+    for (int c : g.jobb) NullasokEgyeztetese(c, elso);
+}
+
+// Eight words at a time: the AND stays in registers, and each column is read
+// a cache line at a time.
+inline std::size_t vesztes_reszletek::Uldozes::NullasSorok(const Csoport& g, int& elso) {
+    nullas_sorok_.resize(szavak_);
+    std::size_t db = 0;
+    std::size_t elso_szo = szavak_;
+    constexpr std::size_t kotet = 8;
+    for (std::size_t w0 = 0; w0 < szavak_; w0 += kotet) {
+        const std::size_t hossz = std::min(kotet, szavak_ - w0);
+        std::array<std::uint64_t, kotet> x;
+        x.fill(~std::uint64_t{0});
+        for (int c : g.bal) {
+            const std::uint64_t* z = &nulla_[static_cast<std::size_t>(c) * szavak_ + w0];
+            std::uint64_t van = 0;
+            for (std::size_t k = 0; k < hossz; ++k) van |= x[k] &= z[k];
+            if (van == 0) break;
+        }
+        for (std::size_t k = 0; k < hossz; ++k) {
+            const std::size_t w = w0 + k;
+            // An empty left side: every row, and no bit past the last one.
+            x[k] &= Vegszo(w);
+            nullas_sorok_[w] = x[k];
+            if (x[k] == 0) continue;
+            db += Bitek(x[k]);
+            if (elso_szo == szavak_) elso_szo = w;
+        }
+    }
+    if (db != 0) elso = static_cast<int>(elso_szo * kSzo + AlsoBit(nullas_sorok_[elso_szo]));
+    return db;
+}
+
+inline void vesztes_reszletek::Uldozes::NullasokEgyeztetese(int c, int elso) {
+    const std::size_t eleje = static_cast<std::size_t>(c) * szavak_;
+    std::uint64_t nullak = 0;   // some all-zero row is in the zero class of c
+    std::uint64_t tobbiek = 0;  // some is not
+    for (std::size_t w = 0; w < szavak_; ++w) {
+        nullak |= nullas_sorok_[w] & nulla_[eleje + w];
+        tobbiek |= nullas_sorok_[w] & ~nulla_[eleje + w];
+    }
+    if (tobbiek == 0) return;
+    if (nullak == 0) {
+        // All join the class of the first of them.
+        for (std::size_t w = 0; w < szavak_; ++w)
+            for (std::uint64_t b = nullas_sorok_[w]; b != 0; b &= b - 1)
+                Osszevon(c, elso, static_cast<int>(w * kSzo + AlsoBit(b)));
+        return;
+    }
+    // With a zero among them every row joins the zero class: rows without a
+    // pooled class (O4) a whole word at a time.
+    for (std::size_t w = 0; w < szavak_; ++w) {
+        const std::uint64_t uj = nullas_sorok_[w] & ~nulla_[eleje + w];
+        const std::uint64_t lassu = uj & kozos_sorok_[w];
+        nulla_[eleje + w] |= uj & ~lassu;
+        osszevonasok_ += static_cast<long long>(Bitek(uj & ~lassu));
+        if ((uj & ~lassu) != 0) NemegyediBeSzo(c, w, uj & ~lassu);
+        for (std::uint64_t b = lassu; b != 0; b &= b - 1) {
+            const int r = static_cast<int>(w * kSzo + AlsoBit(b));
+            if (Nulla(r, c)) continue;
+            ++osszevonasok_;
+            Nullaba(c, r);
+        }
+    }
+    Jelol(c);
+}
+
+// --- budgets
+
+// A pass visit makes a zero visit, reads the sparsest X column's rows in
+// nemegyedi_, from its list or, where that has been given up (B6), from the
+// bitsets, and looks up each that has a pooled class in X.
+inline long long vesztes_reszletek::Uldozes::Keret(int gi) const {
+    const Csoport& g = csoportok_[static_cast<std::size_t>(gi)];
+    // Every other group, so that groups of both kinds meet.
+    if (kis_keretek && gi % 2 == 0) return 8;
+    std::size_t sorok = n_;
+    for (int c : g.bal) sorok = std::min(sorok, nemegyedi_db_[static_cast<std::size_t>(c)]);
+    return 2 * static_cast<long long>(g.bal.size() + g.jobb.size() + 1) *
+           static_cast<long long>(sorok + 8);
+}
+
+// The budget grows with the rows a visit would look up: it is worked out
+// again before the group goes (B1).
+inline bool vesztes_reszletek::Uldozes::KeretenBelul(int gi) {
+    Allapot& a = allapot_[static_cast<std::size_t>(gi)];
+    a.keret = Keret(gi);
+    if (a.koltseg <= a.keret) return true;
+    MenetbeKuld(gi);
+    return false;
+}
+
+// Its work items stay valid: rows that agreed on X still do.
+inline void vesztes_reszletek::Uldozes::MenetbeKuld(int gi) {
+    Allapot& a = allapot_[static_cast<std::size_t>(gi)];
+    Csoport& g = csoportok_[static_cast<std::size_t>(gi)];
+    a.menetben = true;
+    a.db = 0;
+    foglalt_ -= g.tabla.size();
+    std::vector<Bejegyzes>().swap(g.tabla);
+    g.latott = 0;
+    menetesek_.push_back(gi);
+}
+
+// --- pass visits
+
+// Groups that go to passes during a pass are visited in it too: they have
+// not been visited as groups in passes yet.
+inline bool vesztes_reszletek::Uldozes::Menet() {
+    std::sort(menetesek_.begin(), menetesek_.end());
+    bool volt = false;
+    // By index: a visit may send more groups to passes, appending to the list.
+    for (std::size_t k = 0; k < menetesek_.size(); ++k) {  // NOLINT(modernize-loop-convert)
+        const int gi = menetesek_[k];
+        if (!Piszkos(gi)) continue;
+        Attekint(gi);
+        Ellenoriz(false);
+        volt = true;
+    }
+    return volt;
+}
+
+// A move made during the group's last visit, after its rows were read,
+// bears the visit's own number: so the visit number itself counts as dirty.
+inline bool vesztes_reszletek::Uldozes::Piszkos(int gi) const {
+    const Csoport& g = csoportok_[static_cast<std::size_t>(gi)];
+    if (g.latott == 0) return true;
+    for (int c : g.bal)
+        if (modosult_[static_cast<std::size_t>(c)] >= g.latott) return true;
+    return false;
+}
+
+// The rows that agree on X when the visit begins still agree after any
+// merge, so they are grouped first and made to agree afterwards.
+inline void vesztes_reszletek::Uldozes::Attekint(int gi) {
+    Csoport& g = csoportok_[static_cast<std::size_t>(gi)];
+    g.latott = ++latogatasok_;
+    Nullasok(g);
+    const std::size_t d = MenetSorai(g);
+    if (d < 2) return;
+    MenetParjai(g, d);
+    for (const auto& [r, s] : parok_) {
+        for (int c : g.jobb) Osszevon(c, r, s);
+        Egyeztet();
+    }
+}
+
+// From the sparsest X column's list, or the AND of the bitsets where every
+// X column has given its list up (B6); the all-zero rows (nullas_sorok_, of
+// the zero visit just made) are left out. menet_sorai_ has room for every row.
+inline std::size_t vesztes_reszletek::Uldozes::MenetSorai(const Csoport& g) {
+    std::size_t d = 0;
+    int* sorai = menet_sorai_.data();
+    std::size_t ritkabb = m_;  // the sparsest X column, if it has a list
+    for (int c : g.bal) {
+        const auto i = static_cast<std::size_t>(c);
+        if (!elhagyott_[i] && (ritkabb == m_ || ritka_[i].size() < ritka_[ritkabb].size()))
+            ritkabb = i;
+    }
+    if (ritkabb < m_) {
+        for (int r : ritka_[ritkabb]) {
+            bool jo = true;
+            for (int c : g.bal) jo = jo && (nemegyedi_[Szo(r, c)] & Maszkbit(r)) != 0;
+            const auto w = static_cast<std::size_t>(r) / kSzo;
+            if (jo && (nullas_sorok_[w] & Maszkbit(r)) == 0) sorai[d++] = r;
+        }
+        return d;
+    }
+    for (std::size_t w = 0; w < szavak_; ++w) {
+        std::uint64_t x = Vegszo(w) & ~nullas_sorok_[w];
+        for (int c : g.bal) {
+            x &= nemegyedi_[static_cast<std::size_t>(c) * szavak_ + w];
+            if (x == 0) break;
+        }
+        for (; x != 0; x &= x - 1) sorai[d++] = static_cast<int>(w * kSzo + AlsoBit(x));
+    }
+    return d;
+}
+
+inline void vesztes_reszletek::Uldozes::MenetParjai(const Csoport& g, std::size_t d) {
+    const int* sorai = menet_sorai_.data();
+    // The table is left empty by every visit; it only grows, and stays at
+    // most half full (B7).
+    std::size_t meret = std::max<std::size_t>(8, seged_tabla_.size());
+    while (meret < 2 * d) meret *= 2;
+    // Slots are kept as 32-bit numbers below; a table that large is past
+    // any memory anyway.
+    if (meret > UINT32_MAX) throw std::bad_alloc();
+    if (seged_tabla_.size() != meret) seged_tabla_.assign(meret, Bejegyzes{});
+    MenetUjjlenyomatok(g, d);
+    constexpr std::size_t kElore = 8;
+    parok_.clear();
+    for (std::size_t k = 0; k < d; ++k) {
+#if defined(__GNUC__) || defined(__clang__)
+        if (k + kElore < ujjak_.size())
+            __builtin_prefetch(&seged_tabla_[ujjak_[k + kElore] & (meret - 1)]);
+#endif
+        const int r = sorai[k];
+        const std::uint32_t ujj = ujjak_[k];
+        const std::size_t i =
+            Hely(seged_tabla_, ujj, [&](int t) { return NemEgyediekEgyeznek(r, t, g.bal); });
+        const int s = seged_tabla_[i].sor;
+        if (s < 0) {
+            seged_tabla_[i] = Bejegyzes{r, ujj};
+            // The slot, in place of the hash that is no longer needed.
+            ujjak_[k] = static_cast<std::uint32_t>(i);
+        } else {
+            ujjak_[k] = static_cast<std::uint32_t>(meret);
+            if (!Egyeznek(r, s, g.jobb)) parok_.emplace_back(r, s);
+        }
+    }
+    for (std::uint32_t i : ujjak_)
+        if (i < meret) seged_tabla_[i] = Bejegyzes{};
+}
+
+// Column by column, so that each column is read in row order and the slots
+// can be fetched ahead of their use. No row here is a singleton in X.
+inline void vesztes_reszletek::Uldozes::MenetUjjlenyomatok(const Csoport& g, std::size_t d) {
+    kevert_.assign(d, kKezdet);
+    for (int c : g.bal) {
+        const std::uint64_t* z = &nulla_[static_cast<std::size_t>(c) * szavak_];
+        const int* id = &osztaly_[static_cast<std::size_t>(c) * n_];
+        for (std::size_t k = 0; k < d; ++k) {
+            const auto r = static_cast<std::size_t>(menet_sorai_[k]);
+            kevert_[k] = Kever(kevert_[k], (z[r / kSzo] >> (r % kSzo) & 1) != 0 ? 0 : id[r]);
+        }
+    }
+    ujjak_.resize(d);
+    for (std::size_t k = 0; k < d; ++k) ujjak_[k] = Vegso(kevert_[k]);
+}
+
+// Id() less its singleton check: a pass visit's rows have none in X.
+inline bool vesztes_reszletek::Uldozes::NemEgyediekEgyeznek(int a, int b,
+                                                            const std::vector<int>& bal) const {
+    for (int c : bal)
+        if (Nulla(a, c) ? !Nulla(b, c)
+                        : Nulla(b, c) || osztaly_[Cella(a, c)] != osztaly_[Cella(b, c)])
+            return false;
+    return true;
+}
+
+// --- the invariant checker
+
+#ifdef VESZTES_ELLENORZES
+inline void vesztes_reszletek::Uldozes::Elvart(bool all, const char* mi) {
+    if (all) return;
+    std::fprintf(stderr, "chase invariant broken: %s\n", mi);
+    std::abort();
+}
+
+// O(n m + the tables' slots + n |X| for each incremental group); skipped for
+// tableaux too large to check after every visit.
+inline void vesztes_reszletek::Uldozes::Ellenoriz(bool nyugvo) const {
+    std::size_t oldalak = 0;
+    for (const Csoport& g : csoportok_) oldalak += g.bal.size() + g.jobb.size() + 1;
+    if (n_ * (m_ + oldalak) > (std::size_t{1} << 22)) return;
+    BitekEllenorzese();
+    GyuruEllenorzes();
+    TablaEllenorzes(nyugvo);
+}
+
+// And the bits past the last row clear.
+inline void vesztes_reszletek::Uldozes::BitekEllenorzese() const {
+    const auto un = static_cast<int>(n_);
+    for (int r = 0; r < un; ++r) {
+        const bool van = !Ures(kozos_oszlopok_[static_cast<std::size_t>(r)]);
+        Elvart(((kozos_sorok_[static_cast<std::size_t>(r) / kSzo] & Maszkbit(r)) != 0) == van,
+               "O4: kozos_sorok_ is the rows with a pooled class");
+        for (int c = 0; c < static_cast<int>(m_); ++c) {
+            Elvart(!(Nulla(r, c) && Kozos(r, c)), "O4: a zero cell is not pooled");
+            Elvart(((nemegyedi_[Szo(r, c)] & Maszkbit(r)) != 0) == (Nulla(r, c) || Kozos(r, c)),
+                   "O4: nemegyedi_ is the cells of the zero class or a pooled one");
+        }
+    }
+    for (std::size_t c = 0; c < m_; ++c) {
+        const std::size_t w = szavak_ - 1;
+        if (szavak_ != 0)
+            Elvart(((nulla_[c * szavak_ + w] | nemegyedi_[c * szavak_ + w]) & ~Vegszo(w)) == 0,
+                   "bits past the last row");
+        std::size_t db = 0;
+        for (std::size_t k = 0; k < szavak_; ++k) db += Bitek(nemegyedi_[c * szavak_ + k]);
+        Elvart(nemegyedi_db_[c] == db, "nemegyedi_db_ counts nemegyedi_");
+        Elvart(!elhagyott_[c] || ritka_[c].empty(), "a column that gave its list up has none");
+        if (!elhagyott_[c]) {
+            Elvart(ritka_[c].size() == db && db <= ritka_korlat_, "B6: ritka_ lists nemegyedi_");
+            for (int r : ritka_[c])
+                Elvart((nemegyedi_[Szo(r, static_cast<int>(c))] & Maszkbit(r)) != 0,
+                       "B6: ritka_ lists nemegyedi_");
+        }
+    }
+}
+
+// Each pooled class is one ring through its rows, its id's row in it.
+inline void vesztes_reszletek::Uldozes::GyuruEllenorzes() const {
+    const auto un = static_cast<int>(n_);
+    std::vector<int> meret(n_ + 1);
+    for (int c = 0; c < static_cast<int>(m_); ++c) {
+        std::fill(meret.begin(), meret.end(), 0);
+        for (int r = 0; r < un; ++r)
+            if (Kozos(r, c)) {
+                const int id = osztaly_[Cella(r, c)];
+                Elvart(id >= 1 && id <= un && Kozos(id - 1, c) && osztaly_[Cella(id - 1, c)] == id,
+                       "O2: a pooled class's id is one of its rows plus one");
+                ++meret[static_cast<std::size_t>(id)];
+            }
+        for (int id = 1; id <= un; ++id) {
+            const int db = meret[static_cast<std::size_t>(id)];
+            if (db == 0) continue;
+            Elvart(db >= 2, "a pooled class has two rows or more");
+            int r = id - 1;
+            int lepesek = 0;
+            do {
+                r = t_(sorok_[static_cast<std::size_t>(r)], c);
+                Elvart(r >= 0 && r < un && Kozos(r, c) && osztaly_[Cella(r, c)] == id &&
+                           ++lepesek <= db,
+                       "O2: the ring holds its class's rows");
+            } while (r != id - 1);
+            Elvart(lepesek == db, "O2: the ring holds every row of its class");
+        }
+    }
+}
+
+inline void vesztes_reszletek::Uldozes::TablaEllenorzes(bool nyugvo) const {
+    const auto un = static_cast<int>(n_);
+    std::size_t foglalt = 0;
+    for (std::size_t gi = 0; gi < csoportok_.size(); ++gi) {
+        const Csoport& g = csoportok_[gi];
+        const Allapot& a = allapot_[gi];
+        foglalt += g.tabla.size();
+        if (a.menetben) {
+            Elvart(g.tabla.empty() && a.db == 0, "a group in passes has no table");
+            continue;
+        }
+        std::size_t sorok = n_;
+        for (int c : g.bal) sorok = std::min(sorok, nemegyedi_db_[static_cast<std::size_t>(c)]);
+        const long long keret = kis_keretek && gi % 2 == 0
+                                    ? 8
+                                    : 2 * static_cast<long long>(g.bal.size() + g.jobb.size() + 1) *
+                                          static_cast<long long>(sorok + 8);
+        Elvart(a.keret <= keret, "B1: a budget of twice a pass visit's lookups at most");
+        Elvart((g.tabla.size() & (g.tabla.size() - 1)) == 0 && 2 * a.db <= g.tabla.size(),
+               "T1: a table's size is a power of two, at most half full");
+        std::size_t db = 0;
+        for (std::size_t i = 0; i < g.tabla.size(); ++i) {
+            const Bejegyzes& e = g.tabla[i];
+            if (e.sor < 0) continue;
+            ++db;
+            Elvart(Tablaba(static_cast<int>(gi), e.sor), "T1: entries are rows of the second kind");
+            Elvart(e.ujj == Ujjlenyomat(g.bal, e.sor), "T1: an entry keeps its signature's hash");
+            Elvart(Hely(g, e.sor, e.ujj) == i, "T1: one entry a signature, found from its hash");
+        }
+        Elvart(db == a.db, "Allapot::db counts the table's entries");
+        for (int r = 0; r < un; ++r) {
+            if (!Tablaba(static_cast<int>(gi), r)) continue;
+            Elvart(!g.tabla.empty(), "T1: a signature of the second kind has an entry");
+            const int s = g.tabla[Hely(g, r, Ujjlenyomat(g.bal, r))].sor;
+            Elvart(s >= 0, "T1: a signature of the second kind has an entry");
+            if (nyugvo) Elvart(Egyeznek(r, s, g.jobb), "T2: rows agree with their representative");
+        }
+    }
+    Elvart(foglalt == foglalt_ && foglalt_ <= kvota_, "B2: foglalt_ counts the tables' slots");
+    Elvart(egyeztet_.size() <= sor_korlat_ && kesobb_.size() <= sor_korlat_, "B3, B4");
+    Elvart(!nyugvo || (egyeztet_.empty() && kesobb_.empty() && elol_ == varo_.size() &&
+                       jelolt_oszlopok_.empty()),
+           "no work is left");
+}
+
+// Rows are grouped by signature; each must agree on Y with its group's first.
+inline void vesztes_reszletek::Uldozes::FixpontEllenorzes() const {
+    std::size_t oldalak = 0;
+    for (const Csoport& g : csoportok_) oldalak += g.bal.size() + g.jobb.size() + 1;
+    if (n_ * oldalak > (std::size_t{1} << 22)) return;
+    for (const Csoport& g : csoportok_) {
+        std::map<std::vector<int>, int> elsok;
+        std::vector<int> alairas(g.bal.size());
+        for (int r = 0; r < static_cast<int>(n_); ++r) {
+            for (std::size_t k = 0; k < g.bal.size(); ++k) alairas[k] = Id(r, g.bal[k]);
+            const int s = elsok.emplace(alairas, r).first->second;
+            Elvart(Egyeznek(r, s, g.jobb), "the fixed point: every dependency holds");
+        }
+    }
+}
+#endif
+
+// ===== 6. Result file ======================================================
 
 // The two names may not name one file: the result would take the input's
 // place.
@@ -1480,8 +1823,8 @@ class JelOr {
 #ifdef _WIN32
     static constexpr std::array<int, 3> kJelek{SIGINT, SIGTERM, SIGBREAK};
 #else
-    static constexpr std::array<int, 11> kJelek{SIGINT,  SIGTERM, SIGHUP,  SIGQUIT,
-                                                SIGXFSZ, SIGALRM, SIGUSR1, SIGUSR2,
+    static constexpr std::array<int, 11> kJelek{SIGINT,  SIGTERM,   SIGHUP,  SIGQUIT,
+                                                SIGXFSZ, SIGALRM,   SIGUSR1, SIGUSR2,
                                                 SIGPIPE, SIGVTALRM, SIGPROF};
 #endif
     std::array<void (*)(int), kJelek.size()> regi_{};
@@ -1515,7 +1858,8 @@ inline IrasHiba Helyben(int fd, std::initializer_list<std::string_view> darabok,
 inline fs::path IdeiglenesNev(const fs::path& cel, unsigned veletlen) {
     std::string nev = cel.filename().u8string();
     std::size_t hossz = std::min<std::size_t>(nev.size(), 64);
-    while (hossz < nev.size() && hossz > 0 && (static_cast<unsigned char>(nev[hossz]) & 0xC0) == 0x80)
+    while (hossz < nev.size() && hossz > 0 &&
+           (static_cast<unsigned char>(nev[hossz]) & 0xC0) == 0x80)
         --hossz;
     nev = "." + nev.substr(0, hossz) + "." + std::to_string(Folyamat()) + "-" +
           std::to_string(veletlen) + ".tmp";
@@ -1532,8 +1876,8 @@ inline int IdeiglenesLetrehoz(const fs::path& cel, fs::path& ideiglenes) {
         const int fd = ::_wopen(ideiglenes.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY,
                                 _S_IREAD | _S_IWRITE);
 #else
-        const int fd = ::open(ideiglenes.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                              0600);
+        const int fd =
+            ::open(ideiglenes.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
 #endif
         if (fd >= 0 || errno != EEXIST) return fd;
     }
@@ -1642,7 +1986,8 @@ inline std::optional<IrasHiba> Elozetes(const std::string& ki, fs::path& cel, Re
         if (!S_ISREG(regi.st.st_mode)) return Helyben(fd, darabok, true);
         ::close(fd);
         struct stat c {};
-        if (::lstat(cel.c_str(), &c) == 0 && c.st_dev == regi.st.st_dev && c.st_ino == regi.st.st_ino)
+        if (::lstat(cel.c_str(), &c) == 0 && c.st_dev == regi.st.st_dev &&
+            c.st_ino == regi.st.st_ino)
             return std::nullopt;
     }
     return IrasHiba::Megnyitas;
@@ -1834,6 +2179,8 @@ inline void Vesztes::EredmenytKiir(std::string be, std::string ki) {
     // A result file that could not be written completely is not a result.
     if (h == IrasHiba::Iras) Leallas("Hiba a kimeneti fajl irasanal!");
 }
+
+// ===== 7. Whole run =========================================================
 
 // What an in-process harness may look at between the steps of a run: the
 // parsed input with the initial tableau, then the final tableau.

@@ -95,33 +95,31 @@ TEST_P(EredmenyNeve, EszkozEsLeiro) {
 
 INSTANTIATE_TEST_SUITE_P(
     Nevek, EredmenyNeve,
-    ::testing::Values(NevEset{"Fajl", "eredmeny.txt", false, -1},
-                      NevEset{"Nul", "NUL", true, -1},
-                      NevEset{"NulKiterjesztessel", "nul.txt", true, -1},
-                      NevEset{"ConSzokozzel", "sub\\Con .log", true, -1},
-                      NevEset{"Com9", "C:/x/com9", true, -1},
-                      NevEset{"Com0NemEszkoz", "COM0", false, -1},
-                      NevEset{"ConsoleNemEszkoz", "CONSOLE", false, -1},
-                      NevEset{"EszkozUt", "\\\\.\\pipe\\p", true, -1},
-                      NevEset{"Stdout", "/dev/stdout", false, 1},
-                      NevEset{"Stderr", "/dev/stderr", false, 2},
-                      NevEset{"DevFd", "/dev/fd/3", false, 3},
-                      NevEset{"ProcSelfFd", "/proc/self/fd/12", false, 12},
-                      NevEset{"DevFdUres", "/dev/fd/", false, -1},
-                      NevEset{"DevFdBetu", "/dev/fd/3x", false, -1},
-                      NevEset{"DevFdTulHosszu", "/dev/fd/1234567890", false, -1},
-                      NevEset{"MasikFolyamat", "/proc/1/fd/1", false, -1}),
+    ::testing::Values(
+        NevEset{"Fajl", "eredmeny.txt", false, -1}, NevEset{"Nul", "NUL", true, -1},
+        NevEset{"NulKiterjesztessel", "nul.txt", true, -1},
+        NevEset{"ConSzokozzel", "sub\\Con .log", true, -1}, NevEset{"Com9", "C:/x/com9", true, -1},
+        NevEset{"Com0NemEszkoz", "COM0", false, -1},
+        NevEset{"ConsoleNemEszkoz", "CONSOLE", false, -1},
+        NevEset{"EszkozUt", "\\\\.\\pipe\\p", true, -1}, NevEset{"Stdout", "/dev/stdout", false, 1},
+        NevEset{"Stderr", "/dev/stderr", false, 2}, NevEset{"DevFd", "/dev/fd/3", false, 3},
+        NevEset{"ProcSelfFd", "/proc/self/fd/12", false, 12},
+        NevEset{"DevFdUres", "/dev/fd/", false, -1}, NevEset{"DevFdBetu", "/dev/fd/3x", false, -1},
+        NevEset{"DevFdTulHosszu", "/dev/fd/1234567890", false, -1},
+        NevEset{"MasikFolyamat", "/proc/1/fd/1", false, -1}),
     NevSzerint());
 
 // The temporary file's name keeps at most 64 bytes of the result's name and
 // never cuts a UTF-8 character in two.
 TEST(IdeiglenesNev, UtfKarakterHataran) {
-    const std::string hosszu = std::string(63, 'a') + "\xC5\x91" + "b.txt";  // the 64th byte opens "ő"
+    const std::string hosszu =
+        std::string(63, 'a') + "\xC5\x91" + "b.txt";  // the 64th byte opens "ő"
     const std::string nev =
         vesztes_reszletek::IdeiglenesNev(fs::u8path("mappa/" + hosszu), 7).filename().u8string();
     EXPECT_EQ(nev.rfind("." + std::string(63, 'a') + ".", 0), 0u) << nev;
     EXPECT_EQ(nev.substr(nev.size() - 6), "-7.tmp");
-    EXPECT_EQ(vesztes_reszletek::IdeiglenesNev(fs::u8path("e.txt"), 1).parent_path(), fs::path("."));
+    EXPECT_EQ(vesztes_reszletek::IdeiglenesNev(fs::u8path("e.txt"), 1).parent_path(),
+              fs::path("."));
 }
 
 #ifndef _WIN32
@@ -130,7 +128,8 @@ TEST(IdeiglenesNev, UtfKarakterHataran) {
 TEST(LinkKovetheto, RagadosKozosMappa) {
     using vesztes_reszletek::LinkKovetheto;
     const mode_t kozos = S_IFDIR | S_ISVTX | 0777;
-    EXPECT_FALSE(LinkKovetheto(kozos, 0, 65534, 0)) << "another user's link in /tmp, followed by root";
+    EXPECT_FALSE(LinkKovetheto(kozos, 0, 65534, 0))
+        << "another user's link in /tmp, followed by root";
     EXPECT_TRUE(LinkKovetheto(kozos, 0, 0, 65534)) << "the folder owner's link";
     EXPECT_TRUE(LinkKovetheto(kozos, 0, 1000, 1000)) << "the runner's own link";
     EXPECT_TRUE(LinkKovetheto(S_IFDIR | 0777, 0, 65534, 0)) << "not sticky";

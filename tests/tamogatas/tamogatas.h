@@ -46,7 +46,7 @@ class VesztesVizsgalo {
     }
     static long long Osszevonasok(const Vesztes& v) { return v.osszevonasok; }
     static long long Probak(const Vesztes& v) { return v.probak; }
-    static long long Atmenetiek(const Vesztes& v) { return v.atmenetiek; }
+    static long long Menetesek(const Vesztes& v) { return v.menetesek; }
     // The tableau in ma, row by row.
     static std::vector<std::vector<int>> Tablazat(const Vesztes& v) {
         std::vector<std::vector<int>> t(static_cast<size_t>(v.ma->rows()));
@@ -159,7 +159,7 @@ struct Futas {
     std::string kimenet;  // everything written to standard output
     long long osszevonasok = 0;
     long long probak = 0;
-    long long atmenetiek = 0;
+    long long menetesek = 0;
     // With Reszletek::Igen, as far as the run got:
     referencia::Bemenet bemenet;
     referencia::Tablazat kezdo;
@@ -184,7 +184,7 @@ inline Futas Futtat(const std::string& be, const std::string& ki,
         void Kiszamolva(const Vesztes& v) override {
             f->osszevonasok = VesztesVizsgalo::Osszevonasok(v);
             f->probak = VesztesVizsgalo::Probak(v);
-            f->atmenetiek = VesztesVizsgalo::Atmenetiek(v);
+            f->menetesek = VesztesVizsgalo::Menetesek(v);
             if (mind) f->vegso = VesztesVizsgalo::Tablazat(v);
         }
     };
