@@ -1798,9 +1798,26 @@ extern "C" inline void IdeiglenesTorlese(int jel) {
     std::raise(jel);
 }
 
-// While it lives, the signals that end a process by default remove the
-// temporary file first. A signal the caller has set to be ignored stays
-// ignored (with a file-size limit and SIGXFSZ ignored, a write just fails).
+// Whether signal jel still ends the process as by default: not ignored, and
+// no handler of the caller's (an in-process harness has its own, such as
+// libFuzzer's SIGALRM). Elsewhere than on Windows it is asked without
+// changing it.
+inline bool Alapertelmezett(int jel) {
+#ifdef _WIN32
+    void (*regi)(int) = std::signal(jel, SIG_DFL);
+    if (regi != SIG_DFL && regi != SIG_ERR) std::signal(jel, regi);
+    return regi == SIG_DFL;
+#else
+    struct sigaction regi {};
+    return ::sigaction(jel, nullptr, &regi) == 0 && (regi.sa_flags & SA_SIGINFO) == 0 &&
+           regi.sa_handler == SIG_DFL;
+#endif
+}
+
+// While it lives, the signals that end the process remove the temporary file
+// first. Only signals at their default are taken over: one the caller
+// ignores stays ignored (with a file-size limit and SIGXFSZ ignored, a write
+// just fails), and one the caller handles keeps its handler.
 class JelOr {
   public:
     explicit JelOr(const fs::path& ut) {
@@ -1809,15 +1826,14 @@ class JelOr {
         std::copy(nev.c_str(), nev.c_str() + nev.size() + 1, ideiglenes_ut);
         van_ideiglenes = 1;
         aktiv_ = true;
-        for (std::size_t k = 0; k < kJelek.size(); ++k) {
-            regi_[k] = std::signal(kJelek[k], IdeiglenesTorlese);
-            if (regi_[k] == SIG_IGN) std::signal(kJelek[k], SIG_IGN);
-        }
+        for (std::size_t k = 0; k < kJelek.size(); ++k)
+            atvett_[k] =
+                Alapertelmezett(kJelek[k]) && std::signal(kJelek[k], IdeiglenesTorlese) != SIG_ERR;
     }
     ~JelOr() {
         if (!aktiv_) return;
         for (std::size_t k = 0; k < kJelek.size(); ++k)
-            if (regi_[k] != SIG_ERR) std::signal(kJelek[k], regi_[k]);
+            if (atvett_[k]) std::signal(kJelek[k], SIG_DFL);
         van_ideiglenes = 0;
     }
     JelOr(const JelOr&) = delete;
@@ -1831,7 +1847,7 @@ class JelOr {
                                                 SIGXFSZ, SIGALRM,   SIGUSR1, SIGUSR2,
                                                 SIGPIPE, SIGVTALRM, SIGPROF};
 #endif
-    std::array<void (*)(int), kJelek.size()> regi_{};
+    std::array<bool, kJelek.size()> atvett_{};  // set to IdeiglenesTorlese here
     bool aktiv_ = false;
 };
 

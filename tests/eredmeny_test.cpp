@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -123,6 +124,30 @@ TEST(IdeiglenesNev, UtfKarakterHataran) {
 }
 
 #ifndef _WIN32
+// While the temporary file exists, a signal at its default removes it first;
+// one the caller handles (libFuzzer's SIGALRM) keeps its handler throughout.
+extern "C" void SajatKezelo(int) {}
+
+TEST(JelOr, CsakAzAlapertelmezettJeleketVesziAt) {
+    struct sigaction kezelo {};
+    kezelo.sa_handler = SajatKezelo;
+    ASSERT_EQ(sigaction(SIGALRM, &kezelo, nullptr), 0);
+    std::signal(SIGUSR1, SIG_DFL);
+    auto Kezeloje = [](int jel) {
+        struct sigaction most {};
+        sigaction(jel, nullptr, &most);
+        return most.sa_handler;
+    };
+    {
+        const vesztes_reszletek::JelOr jelor(fs::path("nincs.tmp"));
+        EXPECT_EQ(Kezeloje(SIGALRM), &SajatKezelo);
+        EXPECT_EQ(Kezeloje(SIGUSR1), &vesztes_reszletek::IdeiglenesTorlese);
+    }
+    EXPECT_EQ(Kezeloje(SIGALRM), &SajatKezelo);
+    EXPECT_EQ(Kezeloje(SIGUSR1), SIG_DFL);
+    std::signal(SIGALRM, SIG_DFL);
+}
+
 // The rule for a symbolic link in a sticky folder that everybody may write:
 // only its owner, or the folder's owner's links, are followed.
 TEST(LinkKovetheto, RagadosKozosMappa) {
