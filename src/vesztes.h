@@ -1993,6 +1993,7 @@ inline std::optional<IrasHiba> Elozetes(const std::string& ki, fs::path& cel, Re
     // Another run replacing ki in between makes them differ for a moment, so
     // the name is taken again; a chain that keeps changing is refused.
     for (int proba = 0; proba < 100; ++proba) {
+        regi = Regi{};  // what an earlier try saw may be gone
         if (!Cel(nev, cel) || !cel.has_filename()) return IrasHiba::Megnyitas;
         // The user's own name is opened, so that the kernel's rules for links
         // and permissions decide, and nothing is truncated.
