@@ -23,7 +23,9 @@ function(vesztes_vegpont_tesztek elotag)
   foreach(eset IN LISTS esetek)
     add_test(NAME ${elotag}/${eset}
       COMMAND ${BASH} ${szkript} ${V_OPCIOK} --eset ${eset} ${V_PARANCS} $<TARGET_FILE:vesztes>)
-    set_tests_properties(${elotag}/${eset} PROPERTIES LABELS vegpont)
+    # A case that cannot run here (no root, no tool) shows as skipped.
+    set_tests_properties(${elotag}/${eset} PROPERTIES LABELS vegpont
+      SKIP_REGULAR_EXPRESSION "SKIP ${eset}: ")
     if(V_KELLEK)
       set_tests_properties(${elotag}/${eset} PROPERTIES FIXTURES_REQUIRED ${V_KELLEK})
     endif()
