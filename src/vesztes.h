@@ -24,6 +24,7 @@
 #include <array>
 #include <cctype>
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <csignal>
 #include <cstddef>
@@ -406,7 +407,8 @@ namespace vesztes_reszletek {
 //
 // Incremental groups.
 //   (Z)  The rows with the all-zero signature are found by AND-ing the zero
-//        bitsets of X; a zero visit (Latogat) makes them agree on Y. A group
+//        bitsets of X, the column with the fewest zero rows (nulla_db_)
+//        first; a zero visit (Latogat) makes them agree on Y. A group
 //        is visited first at the start, then again only if a row has joined
 //        the zero class of one of its X columns since its last visit began:
 //        the column is marked with the visit number of its last join, and
@@ -485,7 +487,8 @@ namespace vesztes_reszletek {
 //   csoportok_          its sides L ints; allapot_ 64 bytes a group; while
 //                       they are formed, a hash map of the g left sides
 //   per column          oszlop_jelolt_, valtozott_, modosult_,
-//                       nemegyedi_db_, elhagyott_, jelolt_oszlopok_: m each
+//                       nemegyedi_db_, nulla_db_, elhagyott_,
+//                       jelolt_oszlopok_: m each
 // No structure is indexed by row and group. The caller's twin folding adds
 // 6 words a row (the schema masks and row maps) and no copy of the tableau.
 
@@ -541,9 +544,11 @@ class Uldozes {
     // Construction.
     void NullakBe();
     // Groups by left side, in the order the left sides first occur; L.
-    std::size_t CsoportokKepzese(std::vector<Szabaly>& szabalyok);
     // Right-side columns on the left already agree and are left out, and a
-    // group left with no right side is dropped.
+    // dependency left with no right side is dropped before it can place a
+    // group ahead of the dependencies that change something.
+    std::size_t CsoportokKepzese(std::vector<Szabaly>& szabalyok);
+    // Each group's right side ascending and distinct.
     void CsoportokSzukitese();
     void AllapotokBe();
 
@@ -665,6 +670,9 @@ class Uldozes {
 
     // Group tables (T1), and the pass visit's table.
     static constexpr std::uint64_t kKezdet = 0x9E3779B97F4A7C15ULL;
+    // A start for the signatures' hashes drawn anew for every run, so that
+    // no input can choose class ids whose signatures share one probe run.
+    static std::uint64_t Mag();
     static std::uint64_t Kever(std::uint64_t h, int id) {
         constexpr std::uint64_t kSzorzo = 0xFF51AFD7ED558CCDULL;
         constexpr unsigned kEltolas = 33;
@@ -784,6 +792,7 @@ class Uldozes {
     std::size_t n_;
     std::size_t m_;
     std::size_t szavak_;  // words of a bitset over the rows
+    std::uint64_t mag_;   // Mag(): the start of every signature's hash
 
     // row x column, like the tableau; left unset but for pooled cells
     std::unique_ptr<int[]> osztaly_;
@@ -800,6 +809,7 @@ class Uldozes {
     std::vector<long long> valtozott_;        // visit number of the last zero join
     std::vector<long long> modosult_;         // visit number of the last move
     std::vector<std::size_t> nemegyedi_db_;   // rows in nemegyedi_
+    std::vector<std::size_t> nulla_db_;       // rows in nulla_
     // The rows in nemegyedi_ as a list while they are few (B6); a column
     // that has had more has none.
     std::vector<std::vector<int>> ritka_;
@@ -917,6 +927,7 @@ inline vesztes_reszletek::Uldozes::Uldozes(matrix<int>& t, std::vector<int> soro
       n_(sorok_.size()),
       m_(static_cast<std::size_t>(t.cols())),
       szavak_((n_ + kSzo - 1) / kSzo),
+      mag_(Mag()),
       osztaly_(new int[n_ * m_]),
       kozos_oszlopok_(n_, Maszk{}),
       kozos_sorok_(szavak_, 0),
@@ -927,6 +938,7 @@ inline vesztes_reszletek::Uldozes::Uldozes(matrix<int>& t, std::vector<int> soro
       valtozott_(m_, 0),
       modosult_(m_, 0),
       nemegyedi_db_(m_, 0),
+      nulla_db_(m_, 0),
       ritka_(m_),
       elhagyott_(m_, false),
       ritka_korlat_(std::max<std::size_t>(8, szavak_)),  // (B6)
@@ -945,6 +957,7 @@ inline void vesztes_reszletek::Uldozes::NullakBe() {
         for (int c = 0; c < t_.cols(); ++c)
             if (t_(sorok_[j], c) == 0) {
                 nulla_[Szo(static_cast<int>(j), c)] |= Maszkbit(static_cast<int>(j));
+                ++nulla_db_[static_cast<std::size_t>(c)];
                 NemegyediBe(static_cast<int>(j), c);
             }
 }
@@ -956,6 +969,11 @@ inline std::size_t vesztes_reszletek::Uldozes::CsoportokKepzese(std::vector<Szab
     std::unordered_map<std::uint64_t, std::vector<std::size_t>> hash_szerint;
     for (Szabaly& f : szabalyok) {
         hossz += f.bal.size() + f.jobb.size();
+        f.jobb.erase(std::remove_if(
+                         f.jobb.begin(), f.jobb.end(),
+                         [&](int c) { return std::binary_search(f.bal.begin(), f.bal.end(), c); }),
+                     f.jobb.end());
+        if (f.jobb.empty()) continue;
         std::uint64_t h = kKezdet;
         for (int c : f.bal) h = Kever(h, c);
         std::vector<std::size_t>& azonosak = hash_szerint[Kever(h, static_cast<int>(f.bal.size()))];
@@ -976,22 +994,11 @@ inline std::size_t vesztes_reszletek::Uldozes::CsoportokKepzese(std::vector<Szab
 }
 
 inline void vesztes_reszletek::Uldozes::CsoportokSzukitese() {
-    std::size_t maradt = 0;
-    for (std::size_t gi = 0; gi < csoportok_.size(); ++gi) {
-        Csoport& g = csoportok_[gi];
+    for (Csoport& g : csoportok_) {
         std::sort(g.jobb.begin(), g.jobb.end());
         g.jobb.erase(std::unique(g.jobb.begin(), g.jobb.end()), g.jobb.end());
-        g.jobb.erase(std::remove_if(
-                         g.jobb.begin(), g.jobb.end(),
-                         [&](int c) { return std::binary_search(g.bal.begin(), g.bal.end(), c); }),
-                     g.jobb.end());
         g.jobb.shrink_to_fit();
-        if (g.jobb.empty()) continue;
-        // Never onto itself: a vector moved onto itself may be left empty.
-        if (maradt != gi) csoportok_[maradt] = std::move(g);
-        ++maradt;
     }
-    csoportok_.resize(maradt);
     csoportok_.shrink_to_fit();
 }
 
@@ -1231,10 +1238,12 @@ inline void vesztes_reszletek::Uldozes::Athelyez(int r, int c, int hova) {
     kozos_sorok_[sor / kSzo] = kozos_marad ? kozos_sorok_[sor / kSzo] | Maszkbit(r)
                                            : kozos_sorok_[sor / kSzo] & ~Maszkbit(r);
     if ((nemegyedi_[Szo(r, c)] & Maszkbit(r)) == 0) NemegyediBe(r, c);
-    if (hova == 0)
+    if (hova == 0) {
         nulla_[Szo(r, c)] |= Maszkbit(r);
-    else
+        ++nulla_db_[static_cast<std::size_t>(c)];
+    } else {
         osztaly_[Cella(r, c)] = hova;
+    }
     for (int gi : utana_) Probal(gi, r);
 }
 
@@ -1267,12 +1276,28 @@ inline bool vesztes_reszletek::Uldozes::Tablaba(int gi, int r) const {
 
 // --- group tables
 
-// A multiplicative mix over the signature's class ids: the golden-ratio
-// constant as the start, and the 64-bit finaliser multiplier of MurmurHash3
-// with its shift after every id.
+// The random device where there is one, else the clock and an address (ASLR);
+// mixed, so that neighbouring seeds give unrelated starts.
+inline std::uint64_t vesztes_reszletek::Uldozes::Mag() {
+    std::uint64_t m = kKezdet;
+    try {
+        std::random_device eszkoz;
+        m ^= (std::uint64_t{eszkoz()} << 32) ^ eszkoz();
+    } catch (const std::exception&) {
+        static int hely = 0;
+        m ^=
+            static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(&hely)) ^
+            static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    }
+    return Kever(Kever(m, static_cast<int>(m >> 32)), static_cast<int>(m));
+}
+
+// A multiplicative mix over the signature's class ids: a per-run start
+// (mag_), and the 64-bit finaliser multiplier of MurmurHash3 with its shift
+// after every id.
 inline std::uint32_t vesztes_reszletek::Uldozes::Ujjlenyomat(const std::vector<int>& bal,
                                                              int r) const {
-    std::uint64_t h = kKezdet;
+    std::uint64_t h = mag_;
     for (int c : bal) h = Kever(h, Id(r, c));
     return Vegso(h);
 }
@@ -1381,6 +1406,17 @@ inline void vesztes_reszletek::Uldozes::Nullasok(Csoport& g) {
 // a cache line at a time.
 inline std::size_t vesztes_reszletek::Uldozes::NullasSorok(const Csoport& g, int& elso) {
     nullas_sorok_.resize(szavak_);
+    // The X column with the fewest zero rows first: a block none of whose
+    // rows it holds costs that column's words only.
+    int ritkabb = -1;
+    for (int c : g.bal)
+        if (ritkabb < 0 ||
+            nulla_db_[static_cast<std::size_t>(c)] < nulla_db_[static_cast<std::size_t>(ritkabb)])
+            ritkabb = c;
+    if (ritkabb >= 0 && nulla_db_[static_cast<std::size_t>(ritkabb)] == 0) {
+        std::fill(nullas_sorok_.begin(), nullas_sorok_.end(), 0);
+        return 0;
+    }
     std::size_t db = 0;
     std::size_t elso_szo = szavak_;
     constexpr std::size_t kotet = 8;
@@ -1388,12 +1424,16 @@ inline std::size_t vesztes_reszletek::Uldozes::NullasSorok(const Csoport& g, int
         const std::size_t hossz = std::min(kotet, szavak_ - w0);
         std::array<std::uint64_t, kotet> x;
         x.fill(~std::uint64_t{0});
-        for (int c : g.bal) {
+        // Whether some row of the block is left after the AND with column c.
+        auto Es = [&](int c) {
             const std::uint64_t* z = &nulla_[static_cast<std::size_t>(c) * szavak_ + w0];
             std::uint64_t van = 0;
             for (std::size_t k = 0; k < hossz; ++k) van |= x[k] &= z[k];
-            if (van == 0) break;
-        }
+            return van != 0;
+        };
+        if (ritkabb < 0 || Es(ritkabb))
+            for (int c : g.bal)
+                if (c != ritkabb && !Es(c)) break;
         for (std::size_t k = 0; k < hossz; ++k) {
             const std::size_t w = w0 + k;
             // An empty left side: every row, and no bit past the last one.
@@ -1430,6 +1470,7 @@ inline void vesztes_reszletek::Uldozes::NullasokEgyeztetese(int c, int elso) {
         const std::uint64_t uj = nullas_sorok_[w] & ~nulla_[eleje + w];
         const std::uint64_t lassu = uj & kozos_sorok_[w];
         nulla_[eleje + w] |= uj & ~lassu;
+        nulla_db_[static_cast<std::size_t>(c)] += Bitek(uj & ~lassu);
         osszevonasok_ += static_cast<long long>(Bitek(uj & ~lassu));
         if ((uj & ~lassu) != 0) NemegyediBeSzo(c, w, uj & ~lassu);
         for (std::uint64_t b = lassu; b != 0; b &= b - 1) {
@@ -1595,7 +1636,7 @@ inline void vesztes_reszletek::Uldozes::MenetParjai(const Csoport& g, std::size_
 // Column by column, so that each column is read in row order and the slots
 // can be fetched ahead of their use. No row here is a singleton in X.
 inline void vesztes_reszletek::Uldozes::MenetUjjlenyomatok(const Csoport& g, std::size_t d) {
-    kevert_.assign(d, kKezdet);
+    kevert_.assign(d, mag_);
     for (int c : g.bal) {
         const std::uint64_t* z = &nulla_[static_cast<std::size_t>(c) * szavak_];
         const int* id = &osztaly_[static_cast<std::size_t>(c) * n_];
@@ -1659,6 +1700,9 @@ inline void vesztes_reszletek::Uldozes::BitekEllenorzese() const {
         std::size_t db = 0;
         for (std::size_t k = 0; k < szavak_; ++k) db += Bitek(nemegyedi_[c * szavak_ + k]);
         Elvart(nemegyedi_db_[c] == db, "nemegyedi_db_ counts nemegyedi_");
+        std::size_t nullak = 0;
+        for (std::size_t k = 0; k < szavak_; ++k) nullak += Bitek(nulla_[c * szavak_ + k]);
+        Elvart(nulla_db_[c] == nullak, "nulla_db_ counts nulla_");
         Elvart(!elhagyott_[c] || ritka_[c].empty(), "a column that gave its list up has none");
         if (!elhagyott_[c]) {
             Elvart(ritka_[c].size() == db && db <= ritka_korlat_, "B6: ritka_ lists nemegyedi_");
