@@ -89,6 +89,7 @@ enum class Csalad {
     SokTabla,             // thousands of left sides over columns where every row is pooled
     KozosOszlop,          // one pooled column on the left of 19,900 dependencies
     HosszuSor,            // every row agrees with one other on X and differs on 200 Y columns
+    OszlopLanc,           // a 120-link column chain whose X -> X dependencies come first
 };
 
 struct CsaladNev {
@@ -110,6 +111,7 @@ inline const std::vector<CsaladNev>& Csaladok() {
         {Csalad::SokTabla, "sok_tabla"},
         {Csalad::KozosOszlop, "kozos_oszlop", 15000},
         {Csalad::HosszuSor, "hosszu_sor"},
+        {Csalad::OszlopLanc, "oszlop_lanc"},
     };
     return c;
 }
@@ -280,6 +282,35 @@ inline std::string Rossz(Csalad cs, int n, std::uint32_t mag = 1) {
             Sor(std::string(1, kk) + "->" + p);
             for (int a = 0; a < q; ++a)
                 for (int b = a + 1; b < q; ++b) Sor(std::string(1, p) + Q(a) + Q(b) + "->" + w);
+            break;
+        }
+        case Csalad::OszlopLanc: {
+            // As in sok_tabla, twin pairs of their own codes, each pair made a
+            // class of its own in P_0; then P_0 -> P_1, ..., P_118 -> P_119
+            // carry every pair along the chain, and the tables of its links
+            // pass the table quota, so that most links go to passes. The
+            // chain is listed forward, but P_119 -> P_119, ..., P_0 -> P_0
+            // come first: they change nothing, and a chase that lets them
+            // place their groups visits the links last first, one link a pass.
+            const int k = 120;
+            auto T = [&](int t, int bit) { return Attr(2 * t + bit); };
+            auto P = [&](int a) { return Attr(32 + a); };
+            std::string elso;
+            for (int a = 0; a < k; ++a) elso += P(a);
+            Sor(elso);
+            std::string fuggosegek;
+            for (int a = k - 1; a >= 0; --a)
+                fuggosegek += std::string(1, P(a)) + "->" + P(a) + '\n';
+            for (int i = 0; 2 * i + 2 <= n && i < (1 << 16); ++i) {
+                std::string kod;
+                for (int t = 0; t < 16; ++t) kod += T(t, i >> t & 1);
+                Sor(kod);
+                Sor(kod);
+                fuggosegek += kod + "->" + P(0) + '\n';
+            }
+            for (int a = 0; a + 1 < k; ++a)
+                fuggosegek += std::string(1, P(a)) + "->" + P(a + 1) + '\n';
+            s += '\n' + fuggosegek;
             break;
         }
         case Csalad::HosszuSor: {
