@@ -969,10 +969,13 @@ inline std::size_t vesztes_reszletek::Uldozes::CsoportokKepzese(std::vector<Szab
     std::unordered_map<std::uint64_t, std::vector<std::size_t>> hash_szerint;
     for (Szabaly& f : szabalyok) {
         hossz += f.bal.size() + f.jobb.size();
-        f.jobb.erase(std::remove_if(
-                         f.jobb.begin(), f.jobb.end(),
-                         [&](int c) { return std::binary_search(f.bal.begin(), f.bal.end(), c); }),
-                     f.jobb.end());
+        // Both sides ascending: one merge walk.
+        std::size_t marad = 0;
+        for (std::size_t k = 0, b = 0; k < f.jobb.size(); ++k) {
+            while (b < f.bal.size() && f.bal[b] < f.jobb[k]) ++b;
+            if (b == f.bal.size() || f.bal[b] != f.jobb[k]) f.jobb[marad++] = f.jobb[k];
+        }
+        f.jobb.resize(marad);
         if (f.jobb.empty()) continue;
         std::uint64_t h = kKezdet;
         for (int c : f.bal) h = Kever(h, c);
@@ -1406,13 +1409,15 @@ inline void vesztes_reszletek::Uldozes::Nullasok(Csoport& g) {
 // a cache line at a time.
 inline std::size_t vesztes_reszletek::Uldozes::NullasSorok(const Csoport& g, int& elso) {
     nullas_sorok_.resize(szavak_);
-    // The X column with the fewest zero rows first: a block none of whose
-    // rows it holds costs that column's words only.
+    // Past two X columns, the one with the fewest zero rows first: a block
+    // none of whose rows it holds costs that column's words only. For one or
+    // two, looking for it costs more than it saves.
     int ritkabb = -1;
-    for (int c : g.bal)
-        if (ritkabb < 0 ||
-            nulla_db_[static_cast<std::size_t>(c)] < nulla_db_[static_cast<std::size_t>(ritkabb)])
-            ritkabb = c;
+    if (g.bal.size() > 2)
+        for (int c : g.bal)
+            if (ritkabb < 0 || nulla_db_[static_cast<std::size_t>(c)] <
+                                   nulla_db_[static_cast<std::size_t>(ritkabb)])
+                ritkabb = c;
     if (ritkabb >= 0 && nulla_db_[static_cast<std::size_t>(ritkabb)] == 0) {
         std::fill(nullas_sorok_.begin(), nullas_sorok_.end(), 0);
         return 0;
