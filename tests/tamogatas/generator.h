@@ -90,6 +90,7 @@ enum class Csalad {
     KozosOszlop,          // one pooled column on the left of 19,900 dependencies
     HosszuSor,            // every row agrees with one other on X and differs on 200 Y columns
     OszlopLanc,           // a 120-link column chain whose X -> X dependencies come first
+    HatraLanc,            // the same chain listed last link first
 };
 
 struct CsaladNev {
@@ -112,6 +113,7 @@ inline const std::vector<CsaladNev>& Csaladok() {
         {Csalad::KozosOszlop, "kozos_oszlop", 15000},
         {Csalad::HosszuSor, "hosszu_sor"},
         {Csalad::OszlopLanc, "oszlop_lanc"},
+        {Csalad::HatraLanc, "hatra_lanc"},
     };
     return c;
 }
@@ -284,7 +286,8 @@ inline std::string Rossz(Csalad cs, int n, std::uint32_t mag = 1) {
                 for (int b = a + 1; b < q; ++b) Sor(std::string(1, p) + Q(a) + Q(b) + "->" + w);
             break;
         }
-        case Csalad::OszlopLanc: {
+        case Csalad::OszlopLanc:
+        case Csalad::HatraLanc: {
             // As in sok_tabla, twin pairs of their own codes, each pair made a
             // class of its own in P_0; then P_0 -> P_1, ..., P_118 -> P_119
             // carry every pair along the chain, and the tables of its links
@@ -292,6 +295,9 @@ inline std::string Rossz(Csalad cs, int n, std::uint32_t mag = 1) {
             // chain is listed forward, but P_119 -> P_119, ..., P_0 -> P_0
             // come first: they change nothing, and a chase that lets them
             // place their groups visits the links last first, one link a pass.
+            // hatra_lanc lists the links last first, and no X -> X: a chase
+            // whose passes keep to the order of the dependencies takes 119.
+            const bool hatra = cs == Csalad::HatraLanc;
             const int k = 120;
             auto T = [&](int t, int bit) { return Attr(2 * t + bit); };
             auto P = [&](int a) { return Attr(32 + a); };
@@ -299,7 +305,7 @@ inline std::string Rossz(Csalad cs, int n, std::uint32_t mag = 1) {
             for (int a = 0; a < k; ++a) elso += P(a);
             Sor(elso);
             std::string fuggosegek;
-            for (int a = k - 1; a >= 0; --a)
+            for (int a = k - 1; a >= 0 && !hatra; --a)
                 fuggosegek += std::string(1, P(a)) + "->" + P(a) + '\n';
             for (int i = 0; 2 * i + 2 <= n && i < (1 << 16); ++i) {
                 std::string kod;
@@ -308,8 +314,10 @@ inline std::string Rossz(Csalad cs, int n, std::uint32_t mag = 1) {
                 Sor(kod);
                 fuggosegek += kod + "->" + P(0) + '\n';
             }
-            for (int a = 0; a + 1 < k; ++a)
+            for (int j = 0; j + 1 < k; ++j) {
+                const int a = hatra ? k - 2 - j : j;
                 fuggosegek += std::string(1, P(a)) + "->" + P(a + 1) + '\n';
+            }
             s += '\n' + fuggosegek;
             break;
         }
