@@ -91,6 +91,7 @@ enum class Csalad {
     HosszuSor,            // every row agrees with one other on X and differs on 200 Y columns
     OszlopLanc,           // a 120-link column chain whose X -> X dependencies come first
     HatraLanc,            // the same chain listed last link first
+    NullaHullam,          // groups in passes over 120 columns every row holds, visited each pass
 };
 
 struct CsaladNev {
@@ -114,6 +115,7 @@ inline const std::vector<CsaladNev>& Csaladok() {
         {Csalad::HosszuSor, "hosszu_sor"},
         {Csalad::OszlopLanc, "oszlop_lanc"},
         {Csalad::HatraLanc, "hatra_lanc"},
+        {Csalad::NullaHullam, "nulla_hullam"},
     };
     return c;
 }
@@ -318,6 +320,45 @@ inline std::string Rossz(Csalad cs, int n, std::uint32_t mag = 1) {
                 const int a = hatra ? k - 2 - j : j;
                 fuggosegek += std::string(1, P(a)) + "->" + P(a + 1) + '\n';
             }
+            s += '\n' + fuggosegek;
+            break;
+        }
+        case Csalad::NullaHullam: {
+            // Every row holds D_0..D_119, the lowest columns. Twin pairs of
+            // their own codes are made classes in P_0 and carried along the
+            // chain P_0 -> P_1, ..., P_58 -> P_59, listed last link first, one
+            // link a pass once its links are in passes. Each of the 190
+            // groups D_0..D_119 P_0..P_59 U_a U_b -> W, U_a held by the first
+            // row only, is in passes at once and dirty in every pass; its
+            // zero visit finds no row but the first past its 120 D columns,
+            // unless it starts from its sparsest column.
+            const int d = 120;
+            const int k = 60;
+            const int u = 20;
+            auto T = [&](int t, int bit) { return Attr(d + 2 * t + bit); };
+            auto P = [&](int a) { return Attr(d + 32 + a); };
+            auto U = [&](int a) { return Attr(d + 32 + k + a); };
+            const char w = Attr(d + 32 + k + u);
+            std::string dk;
+            for (int a = 0; a < d; ++a) dk += Attr(a);
+            std::string pk;
+            for (int a = 0; a < k; ++a) pk += P(a);
+            std::string uk;
+            for (int a = 0; a < u; ++a) uk += U(a);
+            Sor(dk + pk + uk + w);
+            std::string fuggosegek;
+            for (int i = 0; 2 * i + 2 <= n && i < (1 << 16); ++i) {
+                std::string kod;
+                for (int t = 0; t < 16; ++t) kod += T(t, i >> t & 1);
+                Sor(dk + kod);
+                Sor(dk + kod);
+                fuggosegek += kod + "->" + P(0) + '\n';
+            }
+            for (int a = k - 2; a >= 0; --a)
+                fuggosegek += std::string(1, P(a)) + "->" + P(a + 1) + '\n';
+            for (int a = 0; a < u; ++a)
+                for (int b = a + 1; b < u; ++b)
+                    fuggosegek += dk + pk + U(a) + U(b) + "->" + w + '\n';
             s += '\n' + fuggosegek;
             break;
         }
