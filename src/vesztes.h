@@ -423,11 +423,8 @@ namespace vesztes_reszletek {
 //        a row with no pooled class at all (kozos_sorok_) has no signature of
 //        the second kind, so joining a zero class costs it two bits.
 // Groups in passes. Such a group has no table and is no longer told of
-// moves. A pass visits the groups new to passes, in group order, then each
-// group one of whose X columns has had a move (modosult_) since its last
-// visit began, column by column in the order the columns moved
-// (valtozo_oszlopok_), so that the order the dependencies are listed in
-// does not set how many passes a chain takes: the rows with the
+// moves. A pass visits, in group order, each group one of whose X columns
+// has had a move (modosult_) since its last visit began: the rows with the
 // all-zero signature as in (Z); the others with no singleton class in X
 // (from the sparsest X column's list ritka_, or the AND of nemegyedi_) are
 // grouped by signature in a table built for the visit, and each is made to
@@ -486,13 +483,12 @@ namespace vesztes_reszletek {
 //   egyeztet_           <= sor_korlat_ items (B3)
 //   kesobb_             <= sor_korlat_ items (B4)
 //   hasznalo_           L ints; varo_, menetesek_ g ints each; utana_ at
-//                       most g; menet_hasznalo_ L ints at most
+//                       most g
 //   csoportok_          its sides L ints; allapot_ 64 bytes a group; while
 //                       they are formed, a hash map of the g left sides
 //   per column          oszlop_jelolt_, valtozott_, modosult_,
 //                       nemegyedi_db_, nulla_db_, elhagyott_,
-//                       jelolt_oszlopok_, menet_oszlop_, valtozo_oszlopok_,
-//                       menet_oszlopai_: m each
+//                       jelolt_oszlopok_: m each
 // No structure is indexed by row and group. The caller's twin folding adds
 // 6 words a row (the schema masks and row maps) and no copy of the tableau.
 
@@ -610,13 +606,6 @@ class Uldozes {
     void Sorba(int gi);
     // A row joined column c's zero class: groups over c are to look again.
     void Jelol(int c);
-    // A row moved in column c: groups in passes over c are to look again.
-    void Valtozik(int c) {
-        std::uint8_t& allapot = menet_oszlop_[static_cast<std::size_t>(c)];
-        if (allapot != kFigyelt) return;
-        allapot = kValtozott;
-        valtozo_oszlopok_.push_back(c);
-    }
     // The final codes into t.
     void Kiir();
 
@@ -837,22 +826,13 @@ class Uldozes {
     std::vector<Halasztott> kesobb_;
     std::vector<int> utana_;                   // Athelyez: groups to probe once the row has moved
     std::vector<std::uint64_t> nullas_sorok_;  // zero visit: rows with the all-zero signature
-    std::vector<int> menetesek_;               // the groups in passes, in the order they went
-    std::size_t menet_elol_ = 0;               // menetesek_ before it have had a pass visit
-    std::vector<std::vector<int>> menet_hasznalo_;  // column: groups in passes over it
-    // column: no group in passes over it (0), some (kFigyelt), and a move
-    // since it was last taken (kValtozott)
-    static constexpr std::uint8_t kFigyelt = 1;
-    static constexpr std::uint8_t kValtozott = 2;
-    std::vector<std::uint8_t> menet_oszlop_;
-    std::vector<int> valtozo_oszlopok_;       // the columns kValtozott, in move order
-    std::vector<int> menet_oszlopai_;         // the columns a pass takes in turn
-    std::vector<int> menet_sorai_;            // pass visit: its rows, then
-    std::vector<Bejegyzes> seged_tabla_;      // their signatures' first rows,
-    std::vector<std::uint64_t> kevert_;       // their hashes being mixed,
-    std::vector<std::uint32_t> ujjak_;        // their hashes, then slots,
-    std::vector<std::pair<int, int>> parok_;  // and the rows to make agree
-    std::size_t foglalt_ = 0;                 // slots of all group tables (B2)
+    std::vector<int> menetesek_;               // the groups in passes
+    std::vector<int> menet_sorai_;             // pass visit: its rows, then
+    std::vector<Bejegyzes> seged_tabla_;       // their signatures' first rows,
+    std::vector<std::uint64_t> kevert_;        // their hashes being mixed,
+    std::vector<std::uint32_t> ujjak_;         // their hashes, then slots,
+    std::vector<std::pair<int, int>> parok_;   // and the rows to make agree
+    std::size_t foglalt_ = 0;                  // slots of all group tables (B2)
     std::size_t kvota_ = 0;
     std::size_t sor_korlat_ = 0;
     long long latogatasok_ = 0;  // visits begun
@@ -962,8 +942,6 @@ inline vesztes_reszletek::Uldozes::Uldozes(matrix<int>& t, std::vector<int> soro
       ritka_(m_),
       elhagyott_(m_, false),
       ritka_korlat_(std::max<std::size_t>(8, szavak_)),  // (B6)
-      menet_hasznalo_(m_),
-      menet_oszlop_(m_, 0),
       menet_sorai_(n_) {
     NullakBe();
     const std::size_t hossz = CsoportokKepzese(szabalyok);
@@ -1117,7 +1095,6 @@ inline void vesztes_reszletek::Uldozes::Sorba(int gi) {
 inline void vesztes_reszletek::Uldozes::Jelol(int c) {
     valtozott_[static_cast<std::size_t>(c)] = latogatasok_;
     modosult_[static_cast<std::size_t>(c)] = latogatasok_;
-    Valtozik(c);
     if (oszlop_jelolt_[static_cast<std::size_t>(c)]) return;
     oszlop_jelolt_[static_cast<std::size_t>(c)] = true;
     jelolt_oszlopok_.push_back(c);
@@ -1221,7 +1198,6 @@ inline void vesztes_reszletek::Uldozes::Osszevon(int c, int a, int b) {
     // A moved row keeps its place in the ring it leaves until the rings join.
     GyuruBejar(c, kis, [&](int r) { Athelyez(r, c, hova); });
     GyuruketOsszefuz(c, kis, nagy);
-    Valtozik(c);
 }
 
 inline bool vesztes_reszletek::Uldozes::NemNagyobb(int c, int a, int b) {
@@ -1547,47 +1523,24 @@ inline void vesztes_reszletek::Uldozes::MenetbeKuld(int gi) {
     std::vector<Bejegyzes>().swap(g.tabla);
     g.latott = 0;
     menetesek_.push_back(gi);
-    for (int c : g.bal) {
-        menet_hasznalo_[static_cast<std::size_t>(c)].push_back(gi);
-        if (menet_oszlop_[static_cast<std::size_t>(c)] == 0)
-            menet_oszlop_[static_cast<std::size_t>(c)] = kFigyelt;
-    }
 }
 
 // --- pass visits
 
-// Groups new to passes first, then the columns that have had a move, in the
-// order of their first move since they were last taken; a column that moves
-// again after its turn is taken again in the next round. Groups that go to
-// passes during a pass are visited in it too. By index: a visit may send
-// more groups to passes, appending to the lists.
+// Groups that go to passes during a pass are visited in it too: they have
+// not been visited as groups in passes yet.
 inline bool vesztes_reszletek::Uldozes::Menet() {
+    std::sort(menetesek_.begin(), menetesek_.end());
     bool volt = false;
-    auto Latogatas = [&](int gi) {
-        if (!Piszkos(gi)) return;
+    // By index: a visit may send more groups to passes, appending to the list.
+    for (std::size_t k = 0; k < menetesek_.size(); ++k) {  // NOLINT(modernize-loop-convert)
+        const int gi = menetesek_[k];
+        if (!Piszkos(gi)) continue;
         Attekint(gi);
         Ellenoriz(false);
         volt = true;
-    };
-    // The new ones in group order, as their dependencies are listed.
-    auto Ujak = [&] {
-        std::sort(menetesek_.begin() + static_cast<std::ptrdiff_t>(menet_elol_), menetesek_.end());
-        while (menet_elol_ < menetesek_.size()) Latogatas(menetesek_[menet_elol_++]);
-    };
-    for (;;) {
-        Ujak();
-        if (valtozo_oszlopok_.empty()) return volt;
-        menet_oszlopai_.swap(valtozo_oszlopok_);
-        for (int c : menet_oszlopai_) {
-            const auto i = static_cast<std::size_t>(c);
-            menet_oszlop_[i] = kFigyelt;
-            for (std::size_t k = 0; k < menet_hasznalo_[i].size();
-                 ++k)  // NOLINT(modernize-loop-convert)
-                Latogatas(menet_hasznalo_[i][k]);
-            Ujak();
-        }
-        menet_oszlopai_.clear();
     }
+    return volt;
 }
 
 // A move made during the group's last visit, after its rows were read,
@@ -1798,14 +1751,12 @@ inline void vesztes_reszletek::Uldozes::GyuruEllenorzes() const {
 inline void vesztes_reszletek::Uldozes::TablaEllenorzes(bool nyugvo) const {
     const auto un = static_cast<int>(n_);
     std::size_t foglalt = 0;
-    std::size_t menet_oldalak = 0;  // the X columns of the groups in passes
     for (std::size_t gi = 0; gi < csoportok_.size(); ++gi) {
         const Csoport& g = csoportok_[gi];
         const Allapot& a = allapot_[gi];
         foglalt += g.tabla.size();
         if (a.menetben) {
             Elvart(g.tabla.empty() && a.db == 0, "a group in passes has no table");
-            menet_oldalak += g.bal.size();
             continue;
         }
         std::size_t sorok = n_;
@@ -1836,15 +1787,6 @@ inline void vesztes_reszletek::Uldozes::TablaEllenorzes(bool nyugvo) const {
         }
     }
     Elvart(foglalt == foglalt_ && foglalt_ <= kvota_, "B2: foglalt_ counts the tables' slots");
-    for (std::size_t c = 0; c < m_; ++c)
-        for (int gi : menet_hasznalo_[c]) {
-            const std::vector<int>& bal = csoportok_[static_cast<std::size_t>(gi)].bal;
-            Elvart(allapot_[static_cast<std::size_t>(gi)].menetben &&
-                       std::binary_search(bal.begin(), bal.end(), static_cast<int>(c)),
-                   "menet_hasznalo_ lists groups in passes over the column");
-            --menet_oldalak;
-        }
-    Elvart(menet_oldalak == 0, "menet_hasznalo_ lists every group in passes over each X column");
     Elvart(egyeztet_.size() <= sor_korlat_ && kesobb_.size() <= sor_korlat_, "B3, B4");
     Elvart(!nyugvo || (egyeztet_.empty() && kesobb_.empty() && elol_ == varo_.size() &&
                        jelolt_oszlopok_.empty()),
