@@ -332,9 +332,11 @@ inline std::string Rossz(Csalad cs, int n, std::uint32_t mag = 1) {
             // row only, is in passes at once and dirty in every pass; its
             // zero visit finds no row but the first past its 120 D columns,
             // unless it starts from its sparsest column.
+            // Below 160 schemas a shorter chain and fewer U columns, so that
+            // the plain chase of the differential tests stays quick.
             const int d = 120;
-            const int k = 60;
-            const int u = 20;
+            const int k = std::min(60, std::max(2, n));
+            const int u = std::min(20, std::max(2, n / 8));
             auto T = [&](int t, int bit) { return Attr(d + 2 * t + bit); };
             auto P = [&](int a) { return Attr(d + 32 + a); };
             auto U = [&](int a) { return Attr(d + 32 + k + a); };
