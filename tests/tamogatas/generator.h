@@ -136,6 +136,19 @@ inline std::string Rossz(Csalad cs, int n, std::uint32_t mag = 1) {
     };
     std::string s;
     auto Sor = [&](const std::string& sor) { s += sor + '\n'; };
+    // Twin pairs, at most 2^16 of them in n rows: each a schema of elotag and
+    // a code of its own over 16 positions, one of the two attributes from the
+    // (t0 + 2 t)-th on a position, so that only the twins agree on it; and
+    // for each pair the dependency code -> p, into fuggosegek.
+    auto IkerParok = [&](const std::string& elotag, int t0, char p, std::string& fuggosegek) {
+        for (int i = 0; 2 * i + 2 <= n && i < (1 << 16); ++i) {
+            std::string kod;
+            for (int t = 0; t < 16; ++t) kod += Attr(t0 + 2 * t + (i >> t & 1));
+            Sor(elotag + kod);
+            Sor(elotag + kod);
+            fuggosegek += kod + "->" + p + '\n';
+        }
+    };
     // Rows 1 to n - 1 (at most 2^17 - 1): k and a distinct set of 17
     // attributes from the t0-th on, one for each set bit of the row's number.
     auto KesBitek = [&](char k, int t0) {
@@ -246,7 +259,6 @@ inline std::string Rossz(Csalad cs, int n, std::uint32_t mag = 1) {
             // P_1 -> P_2..P_k in the others; then every P_a P_b -> W holds a
             // signature for every pair.
             const int k = 100;
-            auto T = [&](int t, int bit) { return Attr(2 * t + bit); };
             auto P = [&](int a) { return Attr(32 + a); };
             const char w = Attr(32 + k);
             std::string elso;
@@ -255,13 +267,7 @@ inline std::string Rossz(Csalad cs, int n, std::uint32_t mag = 1) {
             std::string tobbi;
             for (int a = 1; a < k; ++a) tobbi += P(a);
             std::string fuggosegek;
-            for (int i = 0; 2 * i + 2 <= n && i < (1 << 16); ++i) {
-                std::string kod;
-                for (int t = 0; t < 16; ++t) kod += T(t, i >> t & 1);
-                Sor(kod);
-                Sor(kod);
-                fuggosegek += kod + "->" + P(0) + '\n';
-            }
+            IkerParok("", 0, P(0), fuggosegek);
             s += '\n' + fuggosegek + P(0) + "->" + tobbi + '\n';
             for (int a = 0; a < k; ++a)
                 for (int b = a + 1; b < k; ++b) Sor(std::string(1, P(a)) + P(b) + "->" + w);
@@ -301,7 +307,6 @@ inline std::string Rossz(Csalad cs, int n, std::uint32_t mag = 1) {
             // whose passes keep to the order of the dependencies takes 119.
             const bool hatra = cs == Csalad::HatraLanc;
             const int k = 120;
-            auto T = [&](int t, int bit) { return Attr(2 * t + bit); };
             auto P = [&](int a) { return Attr(32 + a); };
             std::string elso;
             for (int a = 0; a < k; ++a) elso += P(a);
@@ -309,13 +314,7 @@ inline std::string Rossz(Csalad cs, int n, std::uint32_t mag = 1) {
             std::string fuggosegek;
             for (int a = k - 1; a >= 0 && !hatra; --a)
                 fuggosegek += std::string(1, P(a)) + "->" + P(a) + '\n';
-            for (int i = 0; 2 * i + 2 <= n && i < (1 << 16); ++i) {
-                std::string kod;
-                for (int t = 0; t < 16; ++t) kod += T(t, i >> t & 1);
-                Sor(kod);
-                Sor(kod);
-                fuggosegek += kod + "->" + P(0) + '\n';
-            }
+            IkerParok("", 0, P(0), fuggosegek);
             for (int j = 0; j + 1 < k; ++j) {
                 const int a = hatra ? k - 2 - j : j;
                 fuggosegek += std::string(1, P(a)) + "->" + P(a + 1) + '\n';
@@ -337,7 +336,6 @@ inline std::string Rossz(Csalad cs, int n, std::uint32_t mag = 1) {
             const int d = 120;
             const int k = std::min(60, std::max(2, n));
             const int u = std::min(20, std::max(2, n / 8));
-            auto T = [&](int t, int bit) { return Attr(d + 2 * t + bit); };
             auto P = [&](int a) { return Attr(d + 32 + a); };
             auto U = [&](int a) { return Attr(d + 32 + k + a); };
             const char w = Attr(d + 32 + k + u);
@@ -349,13 +347,7 @@ inline std::string Rossz(Csalad cs, int n, std::uint32_t mag = 1) {
             for (int a = 0; a < u; ++a) uk += U(a);
             Sor(dk + pk + uk + w);
             std::string fuggosegek;
-            for (int i = 0; 2 * i + 2 <= n && i < (1 << 16); ++i) {
-                std::string kod;
-                for (int t = 0; t < 16; ++t) kod += T(t, i >> t & 1);
-                Sor(dk + kod);
-                Sor(dk + kod);
-                fuggosegek += kod + "->" + P(0) + '\n';
-            }
+            IkerParok(dk, d, P(0), fuggosegek);
             for (int a = k - 2; a >= 0; --a)
                 fuggosegek += std::string(1, P(a)) + "->" + P(a + 1) + '\n';
             for (int a = 0; a < u; ++a)
