@@ -328,9 +328,9 @@ inline std::string Rossz(Csalad cs, int n, std::uint32_t mag = 1) {
             // chain P_0 -> P_1, ..., P_58 -> P_59, listed last link first, one
             // link a pass once its links are in passes. Each of the 190
             // groups D_0..D_119 P_0..P_59 U_a U_b -> W, U_a held by the first
-            // row only, is in passes at once and dirty in every pass; its
-            // zero visit finds no row but the first past its 120 D columns,
-            // unless it starts from its sparsest column.
+            // row only, goes to passes by its first visits and is dirty in
+            // every pass; its zero visit finds no row but the first past its
+            // 120 D columns, unless it starts from its sparsest column.
             // Below 160 schemas a shorter chain and fewer U columns, so that
             // the plain chase of the differential tests stays quick.
             const int d = 120;
