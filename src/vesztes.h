@@ -429,6 +429,17 @@ namespace vesztes_reszletek {
 // (from the sparsest X column's list ritka_, or the AND of nemegyedi_) are
 // grouped by signature in a table built for the visit, and each is made to
 // agree on Y with the first row of its signature.
+//   (P1) Past a group's first visit in passes, a row and its signature's
+//        representative are compared over Y only if one of them has moved
+//        in an X column since the previous pass began (mozdult_, for groups
+//        whose Y has more than four columns); the first row that has not
+//        moved becomes the representative. Neither moving since the group's
+//        last visit, they held this signature then, both already eligible
+//        (a row becomes so by a move: Athelyez, or a zero join a word at a
+//        time, which leaves it without a pooled class, so ineligible or
+//        all-zero); the visit made both agree with that signature's first
+//        row, and classes never part. A group skipped in the previous pass
+//        had no move in X since its last visit up to its turn there.
 //
 // The fixed point. When no group is queued, no column is marked, no work
 // item is left and no group in passes has a changed X column, every
@@ -463,7 +474,9 @@ namespace vesztes_reszletek {
 // a zero visit, one lookup, and the work items and erasures since the check
 // before, each |X| or |Y| and each following a checked lookup or move. (B2)-(B4) and (B6)-(B7)
 // bound the memory below. A pass visit reads one list or bitset per X column (B6), hashes and
-// compares its d rows over X, and merges over Y. A pass that visits a group follows a move since
+// compares its d rows over X, makes at most two comparisons over Y for each row that (P1) lets
+// through, and merges over Y; a move lets a row through in at most two visits of a group, those of the pass
+// it is made in and of the next. A pass that visits a group follows a move since
 // that group's last visit, so every pass but the last follows a move, and by (O3) there are at most
 // n m (log n + 1) moves.
 //
@@ -480,6 +493,8 @@ namespace vesztes_reszletek {
 //   group tables        slots of all tables <= kvota_ (B2), one word a slot
 //   pass visit          seged_tabla_ < 4 n slots (B7); menet_sorai_, kevert_,
 //                       ujjak_ and parok_ n each at most
+//   mozdult_, korszak_  2 ceil(m / 64) words and an int a row, once a group
+//                       with more than four Y columns is in passes (P1)
 //   egyeztet_           <= sor_korlat_ items (B3)
 //   kesobb_             <= sor_korlat_ items (B4)
 //   hasznalo_           L ints; varo_, menetesek_ g ints each; utana_ at
@@ -739,6 +754,19 @@ class Uldozes {
     // Pass visits.
     // A pass over the groups in passes; false if none needed a visit.
     bool Menet();
+    // Row r moves in column c: it is noted in its current pass's columns.
+    // Out of line: inlined into Athelyez, it costs the moves 3% more
+    // instructions on the family hosszu_sor, which has no passes (callgrind).
+    void Mozdul(int r, int c);
+    // Whether row r has moved in one of the columns bal since the previous
+    // pass began.
+    bool Mozdult(int r, const Maszk& bal) const;
+    // Whether group g's pass visits compare every row with its signature's
+    // first one over Y: a right side so short costs less than looking up
+    // the two rows' moves (kept only once such a group is in passes).
+    static bool MindenParSzamit(const Csoport& g) {
+        return g.jobb.size() <= (kis_keretek ? 0U : 4U);
+    }
     bool Piszkos(int gi) const;
     // A pass visit of group gi.
     void Attekint(int gi);
@@ -746,8 +774,10 @@ class Uldozes {
     // and no singleton there; their number.
     std::size_t MenetSorai(const Csoport& g);
     // Groups the visit's d rows by signature (B7), leaving in parok_ each
-    // row that does not agree on Y with its signature's first row, with it.
-    void MenetParjai(const Csoport& g, std::size_t d);
+    // row that does not agree on Y with its signature's representative, with
+    // it. Past the group's first visit in passes (elso) two rows are compared
+    // over Y only if one of them has moved in an X column (bal) since (P1).
+    void MenetParjai(const Csoport& g, const Maszk& bal, std::size_t d, bool elso);
     // The signatures' hashes of the visit's d rows into ujjak_.
     void MenetUjjlenyomatok(const Csoport& g, std::size_t d);
     // Whether rows a and b, neither a singleton in X, agree on X.
@@ -827,6 +857,13 @@ class Uldozes {
     std::vector<int> utana_;                   // Athelyez: groups to probe once the row has moved
     std::vector<std::uint64_t> nullas_sorok_;  // zero visit: rows with the all-zero signature
     std::vector<int> menetesek_;               // the groups in passes
+    int menetszam_ = 0;                        // passes begun
+    std::size_t maszk_szavak_ = 0;             // words of a column set: ceil(m / 64)
+    // Row by row, from the first pass on: its columns with a move in pass
+    // korszak_ - 1, then in pass korszak_, maszk_szavak_ words each (a pass
+    // includes the incremental work after it).
+    std::vector<std::uint64_t> mozdult_;
+    std::vector<int> korszak_;  // per row: the pass of its last move
     std::vector<int> menet_sorai_;             // pass visit: its rows, then
     std::vector<Bejegyzes> seged_tabla_;       // their signatures' first rows,
     std::vector<std::uint64_t> kevert_;        // their hashes being mixed,
@@ -1221,6 +1258,7 @@ inline void vesztes_reszletek::Uldozes::Athelyez(int r, int c, int hova) {
     Beallit(oszlopai, c, hova != 0);
     const bool kozos_marad = !Ures(oszlopai);
     modosult_[static_cast<std::size_t>(c)] = latogatasok_;
+    if (!korszak_.empty()) Mozdul(r, c);
     // Only a row leaving a pooled class can have a table entry to erase, and
     // only a row with a pooled class afterwards can need one. The rows of a
     // signature all hold the same class here and all move: the first of them
@@ -1523,6 +1561,11 @@ inline void vesztes_reszletek::Uldozes::MenetbeKuld(int gi) {
     std::vector<Bejegyzes>().swap(g.tabla);
     g.latott = 0;
     menetesek_.push_back(gi);
+    if (korszak_.empty() && !MindenParSzamit(g)) {
+        maszk_szavak_ = (m_ + kSzo - 1) / kSzo;
+        mozdult_.assign(2 * maszk_szavak_ * n_, 0);
+        korszak_.assign(n_, menetszam_);
+    }
 }
 
 // --- pass visits
@@ -1530,6 +1573,8 @@ inline void vesztes_reszletek::Uldozes::MenetbeKuld(int gi) {
 // Groups that go to passes during a pass are visited in it too: they have
 // not been visited as groups in passes yet.
 inline bool vesztes_reszletek::Uldozes::Menet() {
+    if (menetesek_.empty()) return false;
+    ++menetszam_;
     std::sort(menetesek_.begin(), menetesek_.end());
     bool volt = false;
     // By index: a visit may send more groups to passes, appending to the list.
@@ -1541,6 +1586,33 @@ inline bool vesztes_reszletek::Uldozes::Menet() {
         volt = true;
     }
     return volt;
+}
+
+// A row's columns of an older pass are dropped on its first move in a new one.
+[[gnu::noinline]] inline void vesztes_reszletek::Uldozes::Mozdul(int r, int c) {
+    const auto sor = static_cast<std::size_t>(r);
+    std::uint64_t* elozo = &mozdult_[2 * maszk_szavak_ * sor];
+    std::uint64_t* most = elozo + maszk_szavak_;
+    if (korszak_[sor] != menetszam_) {
+        for (std::size_t w = 0; w < maszk_szavak_; ++w) {
+            elozo[w] = korszak_[sor] + 1 == menetszam_ ? most[w] : 0;
+            most[w] = 0;
+        }
+        korszak_[sor] = menetszam_;
+    }
+    most[static_cast<std::size_t>(c) / kSzo] |= Maszkbit(c);
+}
+
+inline bool vesztes_reszletek::Uldozes::Mozdult(int r, const Maszk& bal) const {
+    const auto sor = static_cast<std::size_t>(r);
+    const int k = korszak_[sor];
+    if (k + 1 < menetszam_) return false;
+    const std::uint64_t* elozo = &mozdult_[2 * maszk_szavak_ * sor];
+    const std::uint64_t* most = elozo + maszk_szavak_;
+    std::uint64_t x = 0;
+    for (std::size_t w = 0; w < maszk_szavak_; ++w)
+        x |= ((k == menetszam_ ? elozo[w] : 0) | most[w]) & bal[w];
+    return x != 0;
 }
 
 // A move made during the group's last visit, after its rows were read,
@@ -1557,11 +1629,12 @@ inline bool vesztes_reszletek::Uldozes::Piszkos(int gi) const {
 // merge, so they are grouped first and made to agree afterwards.
 inline void vesztes_reszletek::Uldozes::Attekint(int gi) {
     Csoport& g = csoportok_[static_cast<std::size_t>(gi)];
+    const bool elso = g.latott == 0;
     g.latott = ++latogatasok_;
     Nullasok(g);
     const std::size_t d = MenetSorai(g);
     if (d < 2) return;
-    MenetParjai(g, d);
+    MenetParjai(g, allapot_[static_cast<std::size_t>(gi)].bal, d, elso);
     for (const auto& [r, s] : parok_) {
         for (int c : g.jobb) Osszevon(c, r, s);
         Egyeztet();
@@ -1600,8 +1673,10 @@ inline std::size_t vesztes_reszletek::Uldozes::MenetSorai(const Csoport& g) {
     return d;
 }
 
-inline void vesztes_reszletek::Uldozes::MenetParjai(const Csoport& g, std::size_t d) {
+inline void vesztes_reszletek::Uldozes::MenetParjai(const Csoport& g, const Maszk& bal,
+                                                    std::size_t d, bool elso) {
     const int* sorai = menet_sorai_.data();
+    const bool mind = elso || MindenParSzamit(g);
     // The table is left empty by every visit; it only grows, and stays at
     // most half full (B7).
     std::size_t meret = std::max<std::size_t>(8, seged_tabla_.size());
@@ -1631,7 +1706,17 @@ inline void vesztes_reszletek::Uldozes::MenetParjai(const Csoport& g, std::size_
             ujjak[k] = static_cast<std::uint32_t>(i);
         } else {
             ujjak[k] = static_cast<std::uint32_t>(meret);
-            if (!Egyeznek(r, s, g.jobb)) parok_.emplace_back(r, s);
+            const bool mozdult = mind || Mozdult(r, bal);
+            if (mozdult || Mozdult(s, bal)) {
+                if (!Egyeznek(r, s, g.jobb)) parok_.emplace_back(r, s);
+                // A row that has not moved stands for the signature from
+                // now on: the others that have not moved agree with it (P1).
+                if (!mozdult) tabla[i].sor = r;
+            } else {
+#ifdef VESZTES_ELLENORZES
+                Elvart(Egyeznek(r, s, g.jobb), "P1: rows that have not moved agree on Y");
+#endif
+            }
         }
     }
     for (std::uint32_t i : ujjak_)

@@ -92,6 +92,7 @@ enum class Csalad {
     OszlopLanc,           // a 120-link column chain whose X -> X dependencies come first
     HatraLanc,            // the same chain listed last link first
     NullaHullam,          // groups in passes over 120 columns every row holds, visited each pass
+    EgyezoSorok,          // groups in passes whose rows agree on 100 Y columns, visited each pass
 };
 
 struct CsaladNev {
@@ -116,6 +117,7 @@ inline const std::vector<CsaladNev>& Csaladok() {
         {Csalad::OszlopLanc, "oszlop_lanc"},
         {Csalad::HatraLanc, "hatra_lanc"},
         {Csalad::NullaHullam, "nulla_hullam"},
+        {Csalad::EgyezoSorok, "egyezo_sorok"},
     };
     return c;
 }
@@ -353,6 +355,50 @@ inline std::string Rossz(Csalad cs, int n, std::uint32_t mag = 1) {
             for (int a = 0; a < u; ++a)
                 for (int b = a + 1; b < u; ++b)
                     fuggosegek += dk + pk + U(a) + U(b) + "->" + w + '\n';
+            s += '\n' + fuggosegek;
+            break;
+        }
+        case Csalad::EgyezoSorok: {
+            // Twin pairs of their own codes. A quarter of them start in P
+            // columns of a chain P_0 -> P_1, ..., P_38 -> P_39 S listed last
+            // link first, which carries them one link a pass once its links
+            // are in passes, and each pass some reach S. The others hold
+            // D_1..D_31 and are made classes of their own in S, then by each
+            // S D_i -> Y_1..Y_100 to agree on Y, once. Groups of these that
+            // go to passes are dirty in every pass, through S, while their
+            // rows keep agreeing; a visit that compares them all over Y again
+            // costs 100 columns a row a pass.
+            // Below 160 schemas a shorter chain, fewer groups and Y columns.
+            const bool kicsi = n < 160;
+            const int k = kicsi ? std::max(2, n / 4) : 40;
+            const int dd = kicsi ? std::max(1, n / 8) : 31;
+            const int y = kicsi ? std::max(2, n) : 100;
+            auto P = [&](int a) { return Attr(32 + a); };
+            const char sk = Attr(32 + k);
+            auto D = [&](int i) { return Attr(33 + k + i); };
+            auto Y = [&](int j) { return Attr(33 + k + dd + j); };
+            std::string pk;
+            for (int a = 0; a < k; ++a) pk += P(a);
+            std::string dk;
+            for (int i = 0; i < dd; ++i) dk += D(i);
+            std::string yk;
+            for (int j = 0; j < y; ++j) yk += Y(j);
+            Sor(pk + sk + dk + yk);
+            const int parok = std::min((n - 1) / 2, 1 << 16);
+            const int lancon = parok / 4;  // the pairs carried along the chain
+            std::string fuggosegek;
+            for (int i = 0; i < parok; ++i) {
+                std::string kod;
+                for (int t = 0; t < 16; ++t) kod += Attr(2 * t + (i >> t & 1));
+                const std::string sema = i < lancon ? kod : kod + dk;
+                Sor(sema);
+                Sor(sema);
+                fuggosegek += kod + "->" + (i < lancon ? P(i * 7 % (k - 1)) : sk) + '\n';
+            }
+            for (int a = k - 2; a >= 0; --a)
+                fuggosegek += std::string(1, P(a)) + "->" + P(a + 1) +
+                              (a == k - 2 ? std::string(1, sk) : std::string()) + '\n';
+            for (int i = 0; i < dd; ++i) fuggosegek += std::string{sk, D(i)} + "->" + yk + '\n';
             s += '\n' + fuggosegek;
             break;
         }
