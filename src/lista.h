@@ -61,6 +61,12 @@ class lista {
 
     int Meret() const { return static_cast<int>(l.size()); }
 
+    // Drops every element; the cursor walk starts again with Begin().
+    void Torol() {
+        l.clear();
+        Begin();
+    }
+
     // Ascending with T's operator< (stable); char compares as a signed value
     // here, so bytes 0x80-0xFF come before the 7-bit characters.
     void Sort() {

@@ -64,6 +64,9 @@
 #ifdef __linux__
 #include <sys/xattr.h>
 #endif
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #endif
 
 #include "lista.h"
@@ -161,7 +164,9 @@ struct fuggoseg {
 // The lossless-join analyser: one object per run. The constructor parses the
 // input file, VesztesegetKeres runs the chase, EredmenytKiir writes the
 // result file; they are called once each, in that order. The analyser owns
-// every schema, dependency, side list and the universe it creates.
+// every schema, dependency, side list and the universe it creates;
+// VesztesegetKeres frees them once the chase's rules are taken from them, so
+// that the chase reuses their memory (nothing reads them after it).
 class Vesztes {
     Lista dekomp;
     std::ifstream inp;
@@ -180,6 +185,7 @@ class Vesztes {
     // The bytes that occur in some schema.
     using Ismert = std::array<bool, 256>;
     void Felszabadit();
+    void ListakTorlese();  // the schemas, dependencies, their sides and the universe
     void Beolvas();
     std::size_t Felbontas(std::size_t p, Ismert& ismert);
     void Fuggosegek(std::size_t p);
@@ -242,16 +248,22 @@ inline Vesztes::Vesztes(std::string nev) {
 inline Vesztes::~Vesztes() { Felszabadit(); }
 
 inline void Vesztes::Felszabadit() {
+    ListakTorlese();
+    delete ma;
+    ma = nullptr;
+}
+
+inline void Vesztes::ListakTorlese() {
     for (dekomp.Begin(); !dekomp.End(); dekomp.Next()) delete dekomp.Current();
+    dekomp.Torol();
     for (fugg.Begin(); !fugg.End(); fugg.Next()) {
         delete fugg.Current()->x;
         delete fugg.Current()->y;
         delete fugg.Current();
     }
+    fugg.Torol();
     delete attrib;
     attrib = nullptr;
-    delete ma;
-    ma = nullptr;
 }
 
 // The text after one leading byte-order mark: decomposition, empty line,
@@ -462,8 +474,9 @@ namespace vesztes_reszletek {
 //        goes to passes.
 //   (B3) egyeztet_ holds at most sor_korlat_ = 2 (n + m + L) + 1024 work
 //        items; a group that would add one to a full queue goes to passes.
-//   (B4) kesobb_ holds at most sor_korlat_ deferred merges; a merge that
-//        finds it full is made at once.
+//   (B4) kesobb_ holds at most halasztas_korlat_ = min(sor_korlat_,
+//        n m / 8 + 1024) deferred merges, 1.5 bytes a cell: many groups can
+//        ask for one merge each; a merge that finds it full is made at once.
 //   (B5) A zero visit is charged a row's lookup for every eight words of
 //        bitsets it reads (Szavak).
 //   (B6) A column lists its rows in nemegyedi_ (ritka_) while they are at
@@ -496,7 +509,7 @@ namespace vesztes_reszletek {
 //   mozdult_, korszak_  2 ceil(m / 64) words and an int a row, once a group
 //                       with more than four Y columns is in passes (P1)
 //   egyeztet_           <= sor_korlat_ items (B3)
-//   kesobb_             <= sor_korlat_ items (B4)
+//   kesobb_             <= halasztas_korlat_ items (B4)
 //   hasznalo_           L ints; varo_, menetesek_ g ints each; utana_ at
 //                       most g
 //   csoportok_          its sides L ints; allapot_ 64 bytes a group; while
@@ -872,6 +885,7 @@ class Uldozes {
     std::size_t foglalt_ = 0;                  // slots of all group tables (B2)
     std::size_t kvota_ = 0;
     std::size_t sor_korlat_ = 0;
+    std::size_t halasztas_korlat_ = 0;
     long long latogatasok_ = 0;  // visits begun
     long long osszevonasok_ = 0;
     long long probak_ = 0;
@@ -904,6 +918,12 @@ inline void Vesztes::VesztesegetKeres() {
         if (jobb.empty()) continue;
         szabalyok.push_back(Uldozes::Szabaly{Oszlopok(fugg.Current()->x), std::move(jobb)});
     }
+    // A list node takes about eight times the memory of the rule's column
+    // number; glibc keeps freed small blocks from the system unless asked.
+    ListakTorlese();
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
 
     const int n = ma->rows();
     const int m = ma->cols();
@@ -986,7 +1006,8 @@ inline vesztes_reszletek::Uldozes::Uldozes(matrix<int>& t, std::vector<int> soro
     AllapotokBe();
     const std::size_t alap = 2 * (n_ + m_ + hossz) + 1024;
     kvota_ = kis_keretek ? 16 : alap + n_ * m_ / kSzo;  // (B2)
-    sor_korlat_ = kis_keretek ? 4 : alap;               // (B3), (B4)
+    sor_korlat_ = kis_keretek ? 4 : alap;               // (B3)
+    halasztas_korlat_ = kis_keretek ? 4 : std::min(alap, n_ * m_ / 8 + 1024);  // (B4)
 }
 
 inline void vesztes_reszletek::Uldozes::NullakBe() {
@@ -1114,7 +1135,7 @@ inline void vesztes_reszletek::Uldozes::Egyeztet() {
             const int ia = Id(w.a, c);
             const int ib = Id(w.b, c);
             if (ia == ib) continue;
-            if (ia == 0 || ib == 0 || kesobb_.size() >= sor_korlat_)  // (B4)
+            if (ia == 0 || ib == 0 || kesobb_.size() >= halasztas_korlat_)  // (B4)
                 Osszevon(c, w.a, w.b);
             else
                 kesobb_.push_back(Halasztott{c, w.a, w.b});
@@ -1872,7 +1893,7 @@ inline void vesztes_reszletek::Uldozes::TablaEllenorzes(bool nyugvo) const {
         }
     }
     Elvart(foglalt == foglalt_ && foglalt_ <= kvota_, "B2: foglalt_ counts the tables' slots");
-    Elvart(egyeztet_.size() <= sor_korlat_ && kesobb_.size() <= sor_korlat_, "B3, B4");
+    Elvart(egyeztet_.size() <= sor_korlat_ && kesobb_.size() <= halasztas_korlat_, "B3, B4");
     Elvart(!nyugvo || (egyeztet_.empty() && kesobb_.empty() && elol_ == varo_.size() &&
                        jelolt_oszlopok_.empty()),
            "no work is left");

@@ -289,9 +289,10 @@ TEST(ChasePeldak, EgyezikAReferenciaval) {
         std::filesystem::copy_file(e.path(), masolat.Ut(),
                                    std::filesystem::copy_options::overwrite_existing);
         Vesztes v(masolat.Ut());
+        // The chase frees the parsed lists.
+        const referencia::Bemenet bemenet = VesztesVizsgalo::Bemenet(v);
         v.VesztesegetKeres();
-        EXPECT_EQ(VesztesVizsgalo::Tablazat(v), referencia::Chase(VesztesVizsgalo::Bemenet(v)))
-            << e.path();
+        EXPECT_EQ(VesztesVizsgalo::Tablazat(v), referencia::Chase(bemenet)) << e.path();
         ++darab;
     }
     EXPECT_GE(darab, 5);

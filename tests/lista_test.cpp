@@ -39,6 +39,17 @@ TEST(ListaTobb, DuplikatumokMegmaradnak) {
     EXPECT_EQ(Bejar(l), "AA");
 }
 
+// Emptied, a list is as new and takes elements again.
+TEST(ListaTobb, TorlesUtanUjraToltheto) {
+    lista<char> l;
+    Tolt(l, "AB");
+    l.Torol();
+    EXPECT_EQ(l.Meret(), 0);
+    EXPECT_EQ(Bejar(l), "");
+    Tolt(l, "C");
+    EXPECT_EQ(Bejar(l), "C");
+}
+
 TEST(ListaTobb, PozicioSzerintiEleres) {
     lista<char> l;
     Tolt(l, "XYZ");

@@ -93,6 +93,7 @@ enum class Csalad {
     HatraLanc,            // the same chain listed last link first
     NullaHullam,          // groups in passes over 120 columns every row holds, visited each pass
     EgyezoSorok,          // groups in passes whose rows agree on 100 Y columns, visited each pass
+    SokCsoport,           // n groups P D_a D_b D_c -> Y over 65 rows, sized by n
 };
 
 struct CsaladNev {
@@ -118,6 +119,7 @@ inline const std::vector<CsaladNev>& Csaladok() {
         {Csalad::HatraLanc, "hatra_lanc"},
         {Csalad::NullaHullam, "nulla_hullam"},
         {Csalad::EgyezoSorok, "egyezo_sorok"},
+        {Csalad::SokCsoport, "sok_csoport", 250000},
     };
     return c;
 }
@@ -399,6 +401,40 @@ inline std::string Rossz(Csalad cs, int n, std::uint32_t mag = 1) {
                 fuggosegek += std::string(1, P(a)) + "->" + P(a + 1) +
                               (a == k - 2 ? std::string(1, sk) : std::string()) + '\n';
             for (int i = 0; i < dd; ++i) fuggosegek += std::string{sk, D(i)} + "->" + yk + '\n';
+            s += '\n' + fuggosegek;
+            break;
+        }
+        case Csalad::SokCsoport: {
+            // 32 twin pairs of their own codes, each made a class of its own
+            // in P, all holding D_0..D_182; then n groups (at most C(183, 3))
+            // P D_a D_b D_c -> Y_i, the D columns three by three: each
+            // group's table holds every pair, its work items ask for merges
+            // that other groups ask for too, and the groups' tables, work
+            // items and deferred merges, bounded by the length of the
+            // dependencies alone, would outgrow the tableau and the input.
+            const int dd = 183;
+            const char pk = Attr(32);
+            auto D = [&](int i) { return Attr(33 + i); };
+            auto Y = [&](int i) { return Attr(33 + dd + i); };
+            const int y = betuk - 33 - dd;
+            std::string dk;
+            for (int i = 0; i < dd; ++i) dk += D(i);
+            std::string yk;
+            for (int i = 0; i < y; ++i) yk += Y(i);
+            Sor(pk + dk + yk);
+            std::string fuggosegek;
+            for (int i = 0; i < 32; ++i) {
+                std::string kod;
+                for (int t = 0; t < 16; ++t) kod += Attr(2 * t + (i >> t & 1));
+                Sor(kod + dk);
+                Sor(kod + dk);
+                fuggosegek += kod + "->" + pk + '\n';
+            }
+            int g = 0;
+            for (int a = 0; a < dd && g < n; ++a)
+                for (int b = a + 1; b < dd && g < n; ++b)
+                    for (int c = b + 1; c < dd && g < n; ++c, ++g)
+                        fuggosegek += std::string{pk, D(a), D(b), D(c)} + "->" + Y(g % y) + '\n';
             s += '\n' + fuggosegek;
             break;
         }
