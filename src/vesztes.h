@@ -44,7 +44,6 @@
 #include <string>
 #include <string_view>
 #include <system_error>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 #ifdef _WIN32
@@ -512,8 +511,10 @@ namespace vesztes_reszletek {
 //   kesobb_             <= halasztas_korlat_ items (B4)
 //   hasznalo_           L ints; varo_, menetesek_ g ints each; utana_ at
 //                       most g
-//   csoportok_          its sides L ints; allapot_ 64 bytes a group; while
-//                       they are formed, a hash map of the g left sides
+//   csoportok_          its sides L ints, 96 bytes a group; allapot_ 64
+//                       bytes a group; while they are formed, the rules
+//                       (L ints, 2 words a dependency) and 2 to 4 slots of
+//                       8 bytes a dependency
 //   per column          oszlop_jelolt_, valtozott_, modosult_,
 //                       nemegyedi_db_, nulla_db_, elhagyott_,
 //                       jelolt_oszlopok_: m each
@@ -534,10 +535,32 @@ constexpr std::size_t kSzo = 64;
 
 class Uldozes {
   public:
-    // One dependency: its left- and right-side columns.
-    struct Szabaly {
-        std::vector<int> bal;   // ascending, distinct
-        std::vector<int> jobb;  // ascending, distinct
+    // The dependencies' left- and right-side columns, each side ascending
+    // and distinct, one after the other in one array: a million small
+    // dependencies take 4 bytes a column and 16 a dependency, not two
+    // vectors each.
+    class Szabalyok {
+      public:
+        void Hozzaad(const std::vector<int>& bal, const std::vector<int>& jobb) {
+            if (hatar_.empty()) hatar_.push_back(0);
+            oszlopok_.insert(oszlopok_.end(), bal.begin(), bal.end());
+            hatar_.push_back(oszlopok_.size());
+            oszlopok_.insert(oszlopok_.end(), jobb.begin(), jobb.end());
+            hatar_.push_back(oszlopok_.size());
+        }
+        std::size_t Db() const { return hatar_.empty() ? 0 : (hatar_.size() - 1) / 2; }
+        std::size_t Hossz() const { return oszlopok_.size(); }  // L
+        // Dependency i's left side (jobb false) or right side.
+        const int* Eleje(std::size_t i, bool jobb) const {
+            return oszlopok_.data() + hatar_[2 * i + (jobb ? 1 : 0)];
+        }
+        const int* Vege(std::size_t i, bool jobb) const {
+            return oszlopok_.data() + hatar_[2 * i + (jobb ? 2 : 1)];
+        }
+
+      private:
+        std::vector<int> oszlopok_;
+        std::vector<std::size_t> hatar_;  // where each side begins, and the end
     };
 
     // A set of columns, one bit each: a tableau has at most 256 columns.
@@ -566,7 +589,7 @@ class Uldozes {
     // The chase of the rows sorok of t, ascending: chased row j is t's row
     // sorok[j]. Only whether its cells are 0 is read; from then on the
     // chased rows' cells are the chase's own, and t must outlive it.
-    Uldozes(matrix<int>& t, std::vector<int> sorok, std::vector<Szabaly> szabalyok);
+    Uldozes(matrix<int>& t, std::vector<int> sorok, const Szabalyok& szabalyok);
 
   private:
     // Construction.
@@ -575,7 +598,7 @@ class Uldozes {
     // Right-side columns on the left already agree and are left out, and a
     // dependency left with no right side is dropped before it can place a
     // group ahead of the dependencies that change something.
-    std::size_t CsoportokKepzese(std::vector<Szabaly>& szabalyok);
+    std::size_t CsoportokKepzese(const Szabalyok& szabalyok);
     // Each group's right side ascending and distinct.
     void CsoportokSzukitese();
     void AllapotokBe();
@@ -911,12 +934,12 @@ class Uldozes {
 // one's code, or its own where the second one is alone.
 inline void Vesztes::VesztesegetKeres() {
     using vesztes_reszletek::Uldozes;
-    std::vector<Uldozes::Szabaly> szabalyok;
+    Uldozes::Szabalyok szabalyok;
     for (fugg.Begin(); !fugg.End(); fugg.Next()) {
         std::vector<int> jobb = Oszlopok(fugg.Current()->y);
         // A dependency with an empty right side never changes anything.
         if (jobb.empty()) continue;
-        szabalyok.push_back(Uldozes::Szabaly{Oszlopok(fugg.Current()->x), std::move(jobb)});
+        szabalyok.Hozzaad(Oszlopok(fugg.Current()->x), jobb);
     }
     // A list node takes about eight times the memory of the rule's column
     // number; glibc keeps freed small blocks from the system unless asked.
@@ -933,7 +956,8 @@ inline void Vesztes::VesztesegetKeres() {
         if (masodik[static_cast<std::size_t>(r)] < 0) megtartott.push_back(r);
 
     {
-        Uldozes u(*ma, std::move(megtartott), std::move(szabalyok));
+        Uldozes u(*ma, std::move(megtartott), szabalyok);
+        szabalyok = Uldozes::Szabalyok();
         u.Futtat();
         osszevonasok = u.Osszevonasok();
         probak = u.Probak();
@@ -978,7 +1002,7 @@ inline std::vector<int> Vesztes::Ikrek() const {
 // --- construction
 
 inline vesztes_reszletek::Uldozes::Uldozes(matrix<int>& t, std::vector<int> sorok,
-                                           std::vector<Szabaly> szabalyok)
+                                           const Szabalyok& szabalyok)
     : t_(t),
       sorok_(std::move(sorok)),
       n_(sorok_.size()),
@@ -1020,38 +1044,47 @@ inline void vesztes_reszletek::Uldozes::NullakBe() {
             }
 }
 
-// Found by a hash of the left side: one comparison of sides a dependency, as
-// a rule.
-inline std::size_t vesztes_reszletek::Uldozes::CsoportokKepzese(std::vector<Szabaly>& szabalyok) {
-    std::size_t hossz = 0;
-    std::unordered_map<std::uint64_t, std::vector<std::size_t>> hash_szerint;
-    for (Szabaly& f : szabalyok) {
-        hossz += f.bal.size() + f.jobb.size();
+// Found by a hash of the left side in an open-addressing table of group
+// numbers, 2 to 4 slots a dependency: one comparison of sides a dependency,
+// as a rule.
+inline std::size_t vesztes_reszletek::Uldozes::CsoportokKepzese(const Szabalyok& szabalyok) {
+    std::size_t meret = 8;
+    while (meret < 2 * szabalyok.Db()) meret *= 2;
+    struct Hely {
+        int csoport = -1;  // -1: empty
+        std::uint32_t ujj = 0;
+    };
+    std::vector<Hely> helyek(meret);
+    std::vector<int> jobb;
+    for (std::size_t i = 0; i < szabalyok.Db(); ++i) {
+        const int* bal = szabalyok.Eleje(i, false);
+        const int* bal_vege = szabalyok.Vege(i, false);
         // Both sides ascending: one merge walk.
-        std::size_t marad = 0;
-        for (std::size_t k = 0, b = 0; k < f.jobb.size(); ++k) {
-            while (b < f.bal.size() && f.bal[b] < f.jobb[k]) ++b;
-            if (b == f.bal.size() || f.bal[b] != f.jobb[k]) f.jobb[marad++] = f.jobb[k];
+        jobb.clear();
+        for (const int *k = szabalyok.Eleje(i, true), *b = bal; k != szabalyok.Vege(i, true); ++k) {
+            while (b != bal_vege && *b < *k) ++b;
+            if (b == bal_vege || *b != *k) jobb.push_back(*k);
         }
-        f.jobb.resize(marad);
-        if (f.jobb.empty()) continue;
+        if (jobb.empty()) continue;
         std::uint64_t h = kKezdet;
-        for (int c : f.bal) h = Kever(h, c);
-        std::vector<std::size_t>& azonosak = hash_szerint[Kever(h, static_cast<int>(f.bal.size()))];
-        std::size_t hol = csoportok_.size();
-        for (std::size_t gi : azonosak)
-            if (csoportok_[gi].bal == f.bal) hol = gi;
-        if (hol == csoportok_.size()) {
-            azonosak.push_back(hol);
-            csoportok_.emplace_back();
-            csoportok_.back().bal = std::move(f.bal);
+        for (const int* c = bal; c != bal_vege; ++c) h = Kever(h, *c);
+        const auto ujj = static_cast<std::uint32_t>(Kever(h, static_cast<int>(bal_vege - bal)));
+        std::size_t j = ujj & (meret - 1);
+        for (; helyek[j].csoport >= 0; j = (j + 1) & (meret - 1)) {
+            const std::vector<int>& masik =
+                csoportok_[static_cast<std::size_t>(helyek[j].csoport)].bal;
+            if (helyek[j].ujj == ujj && std::equal(bal, bal_vege, masik.begin(), masik.end()))
+                break;
         }
-        std::vector<int>& jobb = csoportok_[hol].jobb;
-        jobb.insert(jobb.end(), f.jobb.begin(), f.jobb.end());
-        std::vector<int>().swap(f.jobb);
-        std::vector<int>().swap(f.bal);
+        if (helyek[j].csoport < 0) {
+            helyek[j] = Hely{static_cast<int>(csoportok_.size()), ujj};
+            csoportok_.emplace_back();
+            csoportok_.back().bal.assign(bal, bal_vege);
+        }
+        std::vector<int>& g = csoportok_[static_cast<std::size_t>(helyek[j].csoport)].jobb;
+        g.insert(g.end(), jobb.begin(), jobb.end());
     }
-    return hossz;
+    return szabalyok.Hossz();
 }
 
 inline void vesztes_reszletek::Uldozes::CsoportokSzukitese() {
