@@ -63,9 +63,6 @@
 #ifdef __linux__
 #include <sys/xattr.h>
 #endif
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 #endif
 
 #include "lista.h"
@@ -164,7 +161,8 @@ struct fuggoseg {
 // input file, VesztesegetKeres runs the chase, EredmenytKiir writes the
 // result file; they are called once each, in that order. The analyser owns
 // every schema, dependency, side list and the universe it creates;
-// VesztesegetKeres frees them once the chase's rules are taken from them, so
+// VesztesegetKeres frees the dependencies and their sides once the chase's
+// rules are taken from them, when they outnumber the tableau's cells, so
 // that the chase reuses their memory (nothing reads them after it).
 class Vesztes {
     Lista dekomp;
@@ -184,7 +182,8 @@ class Vesztes {
     // The bytes that occur in some schema.
     using Ismert = std::array<bool, 256>;
     void Felszabadit();
-    void ListakTorlese();  // the schemas, dependencies, their sides and the universe
+    void ListakTorlese();      // the schemas, dependencies, their sides and the universe
+    void FuggosegekTorlese();  // the dependencies and their sides
     void Beolvas();
     std::size_t Felbontas(std::size_t p, Ismert& ismert);
     void Fuggosegek(std::size_t p);
@@ -255,14 +254,18 @@ inline void Vesztes::Felszabadit() {
 inline void Vesztes::ListakTorlese() {
     for (dekomp.Begin(); !dekomp.End(); dekomp.Next()) delete dekomp.Current();
     dekomp.Torol();
+    FuggosegekTorlese();
+    delete attrib;
+    attrib = nullptr;
+}
+
+inline void Vesztes::FuggosegekTorlese() {
     for (fugg.Begin(); !fugg.End(); fugg.Next()) {
         delete fugg.Current()->x;
         delete fugg.Current()->y;
         delete fugg.Current();
     }
     fugg.Torol();
-    delete attrib;
-    attrib = nullptr;
 }
 
 // The text after one leading byte-order mark: decomposition, empty line,
@@ -474,8 +477,9 @@ namespace vesztes_reszletek {
 //   (B3) egyeztet_ holds at most sor_korlat_ = 2 (n + m + L) + 1024 work
 //        items; a group that would add one to a full queue goes to passes.
 //   (B4) kesobb_ holds at most halasztas_korlat_ = min(sor_korlat_,
-//        n m / 8 + 1024) deferred merges, 1.5 bytes a cell: many groups can
-//        ask for one merge each; a merge that finds it full is made at once.
+//        n m / 8 + 65536) deferred merges, 1.5 bytes a cell and 768 KB, as
+//        many groups can ask for one merge each; a merge that finds it full
+//        is made at once.
 //   (B5) A zero visit is charged a row's lookup for every eight words of
 //        bitsets it reads (Szavak).
 //   (B6) A column lists its rows in nemegyedi_ (ritka_) while they are at
@@ -487,8 +491,8 @@ namespace vesztes_reszletek {
 // before, each |X| or |Y| and each following a checked lookup or move. (B2)-(B4) and (B6)-(B7)
 // bound the memory below. A pass visit reads one list or bitset per X column (B6), hashes and
 // compares its d rows over X, makes at most two comparisons over Y for each row that (P1) lets
-// through, and merges over Y; a move lets a row through in at most two visits of a group, those of the pass
-// it is made in and of the next. A pass that visits a group follows a move since
+// through, and merges over Y; a move lets a row through in at most two visits of a group, those
+// of the pass it is made in and of the next. A pass that visits a group follows a move since
 // that group's last visit, so every pass but the last follows a move, and by (O3) there are at most
 // n m (log n + 1) moves.
 //
@@ -814,6 +818,12 @@ class Uldozes {
     // it. Past the group's first visit in passes (elso) two rows are compared
     // over Y only if one of them has moved in an X column (bal) since (P1).
     void MenetParjai(const Csoport& g, const Maszk& bal, std::size_t d, bool elso);
+    // Row r and its signature's representative s, past the group's first
+    // visit (P1): compared over Y if either has moved in X, with the pair
+    // left in parok_ if they differ; the representative from now on.
+    // Out of line: in the visit's loop it cost 1.2% more instructions on
+    // the family sok_tabla, whose groups have one Y column (callgrind).
+    int MozdultPar(const Csoport& g, const Maszk& bal, int r, int s);
     // The signatures' hashes of the visit's d rows into ujjak_.
     void MenetUjjlenyomatok(const Csoport& g, std::size_t d);
     // Whether rows a and b, neither a singleton in X, agree on X.
@@ -942,11 +952,13 @@ inline void Vesztes::VesztesegetKeres() {
         szabalyok.Hozzaad(Oszlopok(fugg.Current()->x), jobb);
     }
     // A list node takes about eight times the memory of the rule's column
-    // number; glibc keeps freed small blocks from the system unless asked.
-    ListakTorlese();
-#ifdef __GLIBC__
-    malloc_trim(0);
-#endif
+    // number: where the dependencies' sides outnumber the tableau's cells,
+    // the chase's groups reuse their memory. Else the allocator's work of
+    // taking small freed blocks back is not worth it: 1% more instructions
+    // on the families szeles_bal and nulla_hullam (callgrind).
+    if (szabalyok.Hossz() >
+        static_cast<std::size_t>(ma->rows()) * static_cast<std::size_t>(ma->cols()))
+        FuggosegekTorlese();
 
     const int n = ma->rows();
     const int m = ma->cols();
@@ -1031,7 +1043,7 @@ inline vesztes_reszletek::Uldozes::Uldozes(matrix<int>& t, std::vector<int> soro
     const std::size_t alap = 2 * (n_ + m_ + hossz) + 1024;
     kvota_ = kis_keretek ? 16 : alap + n_ * m_ / kSzo;  // (B2)
     sor_korlat_ = kis_keretek ? 4 : alap;               // (B3)
-    halasztas_korlat_ = kis_keretek ? 4 : std::min(alap, n_ * m_ / 8 + 1024);  // (B4)
+    halasztas_korlat_ = kis_keretek ? 4 : std::min(alap, n_ * m_ / 8 + (1U << 16));  // (B4)
 }
 
 inline void vesztes_reszletek::Uldozes::NullakBe() {
@@ -1730,7 +1742,6 @@ inline std::size_t vesztes_reszletek::Uldozes::MenetSorai(const Csoport& g) {
 inline void vesztes_reszletek::Uldozes::MenetParjai(const Csoport& g, const Maszk& bal,
                                                     std::size_t d, bool elso) {
     const int* sorai = menet_sorai_.data();
-    const bool mind = elso || MindenParSzamit(g);
     // The table is left empty by every visit; it only grows, and stays at
     // most half full (B7).
     std::size_t meret = std::max<std::size_t>(8, seged_tabla_.size());
@@ -1745,6 +1756,7 @@ inline void vesztes_reszletek::Uldozes::MenetParjai(const Csoport& g, const Masz
     std::uint32_t* const ujjak = ujjak_.data();
     constexpr std::size_t kElore = 8;
     parok_.clear();
+    const bool mind = elso || MindenParSzamit(g);
     for (std::size_t k = 0; k < d; ++k) {
 #if defined(__GNUC__) || defined(__clang__)
         if (k + kElore < d) __builtin_prefetch(&tabla[ujjak[k + kElore] & (meret - 1)]);
@@ -1760,21 +1772,30 @@ inline void vesztes_reszletek::Uldozes::MenetParjai(const Csoport& g, const Masz
             ujjak[k] = static_cast<std::uint32_t>(i);
         } else {
             ujjak[k] = static_cast<std::uint32_t>(meret);
-            const bool mozdult = mind || Mozdult(r, bal);
-            if (mozdult || Mozdult(s, bal)) {
-                if (!Egyeznek(r, s, g.jobb)) parok_.emplace_back(r, s);
-                // A row that has not moved stands for the signature from
-                // now on: the others that have not moved agree with it (P1).
-                if (!mozdult) tabla[i].sor = r;
-            } else {
-#ifdef VESZTES_ELLENORZES
-                Elvart(Egyeznek(r, s, g.jobb), "P1: rows that have not moved agree on Y");
-#endif
-            }
+            if (!mind)
+                tabla[i].sor = MozdultPar(g, bal, r, s);
+            else if (!Egyeznek(r, s, g.jobb))
+                parok_.emplace_back(r, s);
         }
     }
     for (std::uint32_t i : ujjak_)
         if (i < meret) tabla[i] = Bejegyzes{};
+}
+
+[[gnu::noinline]] inline int vesztes_reszletek::Uldozes::MozdultPar(const Csoport& g,
+                                                                   const Maszk& bal, int r,
+                                                                   int s) {
+    const bool mozdult = Mozdult(r, bal);
+    if (mozdult || Mozdult(s, bal)) {
+        if (!Egyeznek(r, s, g.jobb)) parok_.emplace_back(r, s);
+        // A row that has not moved stands for the signature from now on:
+        // the others that have not moved agree with it.
+        return mozdult ? s : r;
+    }
+#ifdef VESZTES_ELLENORZES
+    Elvart(Egyeznek(r, s, g.jobb), "P1: rows that have not moved agree on Y");
+#endif
+    return s;
 }
 
 // Column by column, so that each column is read in row order and the slots

@@ -289,7 +289,7 @@ TEST(ChasePeldak, EgyezikAReferenciaval) {
         std::filesystem::copy_file(e.path(), masolat.Ut(),
                                    std::filesystem::copy_options::overwrite_existing);
         Vesztes v(masolat.Ut());
-        // The chase frees the parsed lists.
+        // The chase frees the parsed dependencies.
         const referencia::Bemenet bemenet = VesztesVizsgalo::Bemenet(v);
         v.VesztesegetKeres();
         EXPECT_EQ(VesztesVizsgalo::Tablazat(v), referencia::Chase(bemenet)) << e.path();
