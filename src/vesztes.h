@@ -803,7 +803,8 @@ class Uldozes {
     bool Mozdult(int r, const Maszk& bal) const;
     // Whether group g's pass visits compare every row with its signature's
     // first one over Y: a right side so short costs less than looking up
-    // the two rows' moves (kept only once such a group is in passes).
+    // the two rows' moves, which are kept only once a group with a longer
+    // one is in passes.
     static bool MindenParSzamit(const Csoport& g) {
         return g.jobb.size() <= (kis_keretek ? 0U : 4U);
     }

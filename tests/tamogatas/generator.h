@@ -140,14 +140,23 @@ inline std::string Rossz(Csalad cs, int n, std::uint32_t mag = 1) {
     };
     std::string s;
     auto Sor = [&](const std::string& sor) { s += sor + '\n'; };
+    // The attributes f(0) .. f(k - 1).
+    auto Sorozat = [](int k, auto f) {
+        std::string sorozat;
+        for (int a = 0; a < k; ++a) sorozat += f(a);
+        return sorozat;
+    };
+    // Pair i's code over 16 positions, one of the two attributes from the
+    // (t0 + 2 t)-th on a position: only the pair's two rows hold all of it.
+    auto Kod = [&](int t0, int i) {
+        return Sorozat(16, [&](int t) { return Attr(t0 + 2 * t + (i >> t & 1)); });
+    };
     // Twin pairs, at most 2^16 of them in n rows: each a schema of elotag and
-    // a code of its own over 16 positions, one of the two attributes from the
-    // (t0 + 2 t)-th on a position, so that only the twins agree on it; and
-    // for each pair the dependency code -> p, into fuggosegek.
+    // its code (Kod), so that only the twins agree on it; and for each pair
+    // the dependency code -> p, into fuggosegek.
     auto IkerParok = [&](const std::string& elotag, int t0, char p, std::string& fuggosegek) {
         for (int i = 0; 2 * i + 2 <= n && i < (1 << 16); ++i) {
-            std::string kod;
-            for (int t = 0; t < 16; ++t) kod += Attr(t0 + 2 * t + (i >> t & 1));
+            const std::string kod = Kod(t0, i);
             Sor(elotag + kod);
             Sor(elotag + kod);
             fuggosegek += kod + "->" + p + '\n';
@@ -343,13 +352,9 @@ inline std::string Rossz(Csalad cs, int n, std::uint32_t mag = 1) {
             auto P = [&](int a) { return Attr(d + 32 + a); };
             auto U = [&](int a) { return Attr(d + 32 + k + a); };
             const char w = Attr(d + 32 + k + u);
-            std::string dk;
-            for (int a = 0; a < d; ++a) dk += Attr(a);
-            std::string pk;
-            for (int a = 0; a < k; ++a) pk += P(a);
-            std::string uk;
-            for (int a = 0; a < u; ++a) uk += U(a);
-            Sor(dk + pk + uk + w);
+            const std::string dk = Sorozat(d, Attr);
+            const std::string pk = Sorozat(k, P);
+            Sor(dk + pk + Sorozat(u, U) + w);
             std::string fuggosegek;
             IkerParok(dk, d, P(0), fuggosegek);
             for (int a = k - 2; a >= 0; --a)
@@ -379,19 +384,14 @@ inline std::string Rossz(Csalad cs, int n, std::uint32_t mag = 1) {
             const char sk = Attr(32 + k);
             auto D = [&](int i) { return Attr(33 + k + i); };
             auto Y = [&](int j) { return Attr(33 + k + dd + j); };
-            std::string pk;
-            for (int a = 0; a < k; ++a) pk += P(a);
-            std::string dk;
-            for (int i = 0; i < dd; ++i) dk += D(i);
-            std::string yk;
-            for (int j = 0; j < y; ++j) yk += Y(j);
-            Sor(pk + sk + dk + yk);
+            const std::string dk = Sorozat(dd, D);
+            const std::string yk = Sorozat(y, Y);
+            Sor(Sorozat(k, P) + sk + dk + yk);
             const int parok = std::min((n - 1) / 2, 1 << 16);
             const int lancon = parok / 4;  // the pairs carried along the chain
             std::string fuggosegek;
             for (int i = 0; i < parok; ++i) {
-                std::string kod;
-                for (int t = 0; t < 16; ++t) kod += Attr(2 * t + (i >> t & 1));
+                const std::string kod = Kod(0, i);
                 const std::string sema = i < lancon ? kod : kod + dk;
                 Sor(sema);
                 Sor(sema);
@@ -417,15 +417,11 @@ inline std::string Rossz(Csalad cs, int n, std::uint32_t mag = 1) {
             auto D = [&](int i) { return Attr(33 + i); };
             auto Y = [&](int i) { return Attr(33 + dd + i); };
             const int y = betuk - 33 - dd;
-            std::string dk;
-            for (int i = 0; i < dd; ++i) dk += D(i);
-            std::string yk;
-            for (int i = 0; i < y; ++i) yk += Y(i);
-            Sor(pk + dk + yk);
+            const std::string dk = Sorozat(dd, D);
+            Sor(pk + dk + Sorozat(y, Y));
             std::string fuggosegek;
             for (int i = 0; i < 32; ++i) {
-                std::string kod;
-                for (int t = 0; t < 16; ++t) kod += Attr(2 * t + (i >> t & 1));
+                const std::string kod = Kod(0, i);
                 Sor(kod + dk);
                 Sor(kod + dk);
                 fuggosegek += kod + "->" + pk + '\n';
