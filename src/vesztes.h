@@ -910,13 +910,13 @@ class Uldozes {
     // korszak_ - 1, then in pass korszak_, maszk_szavak_ words each (a pass
     // includes the incremental work after it).
     std::vector<std::uint64_t> mozdult_;
-    std::vector<int> korszak_;  // per row: the pass of its last move
-    std::vector<int> menet_sorai_;             // pass visit: its rows, then
-    std::vector<Bejegyzes> seged_tabla_;       // their signatures' first rows,
-    std::vector<std::uint64_t> kevert_;        // their hashes being mixed,
-    std::vector<std::uint32_t> ujjak_;         // their hashes, then slots,
-    std::vector<std::pair<int, int>> parok_;   // and the rows to make agree
-    std::size_t foglalt_ = 0;                  // slots of all group tables (B2)
+    std::vector<int> korszak_;                // per row: the pass of its last move
+    std::vector<int> menet_sorai_;            // pass visit: its rows, then
+    std::vector<Bejegyzes> seged_tabla_;      // their signatures' first rows,
+    std::vector<std::uint64_t> kevert_;       // their hashes being mixed,
+    std::vector<std::uint32_t> ujjak_;        // their hashes, then slots,
+    std::vector<std::pair<int, int>> parok_;  // and the rows to make agree
+    std::size_t foglalt_ = 0;                 // slots of all group tables (B2)
     std::size_t kvota_ = 0;
     std::size_t sor_korlat_ = 0;
     std::size_t halasztas_korlat_ = 0;
@@ -1042,8 +1042,8 @@ inline vesztes_reszletek::Uldozes::Uldozes(matrix<int>& t, std::vector<int> soro
     CsoportokSzukitese();
     AllapotokBe();
     const std::size_t alap = 2 * (n_ + m_ + hossz) + 1024;
-    kvota_ = kis_keretek ? 16 : alap + n_ * m_ / kSzo;  // (B2)
-    sor_korlat_ = kis_keretek ? 4 : alap;               // (B3)
+    kvota_ = kis_keretek ? 16 : alap + n_ * m_ / kSzo;                               // (B2)
+    sor_korlat_ = kis_keretek ? 4 : alap;                                            // (B3)
     halasztas_korlat_ = kis_keretek ? 4 : std::min(alap, n_ * m_ / 8 + (1U << 16));  // (B4)
 }
 
@@ -1784,8 +1784,8 @@ inline void vesztes_reszletek::Uldozes::MenetParjai(const Csoport& g, const Masz
 }
 
 [[gnu::noinline]] inline int vesztes_reszletek::Uldozes::MozdultPar(const Csoport& g,
-                                                                   const Maszk& bal, int r,
-                                                                   int s) {
+                                                                    const Maszk& bal, int r,
+                                                                    int s) {
     const bool mozdult = Mozdult(r, bal);
     if (mozdult || Mozdult(s, bal)) {
         if (!Egyeznek(r, s, g.jobb)) parok_.emplace_back(r, s);
