@@ -182,7 +182,6 @@ class Vesztes {
     // The bytes that occur in some schema.
     using Ismert = std::array<bool, 256>;
     void Felszabadit();
-    void ListakTorlese();      // the schemas, dependencies, their sides and the universe
     void FuggosegekTorlese();  // the dependencies and their sides
     void Beolvas();
     std::size_t Felbontas(std::size_t p, Ismert& ismert);
@@ -246,17 +245,13 @@ inline Vesztes::Vesztes(std::string nev) {
 inline Vesztes::~Vesztes() { Felszabadit(); }
 
 inline void Vesztes::Felszabadit() {
-    ListakTorlese();
-    delete ma;
-    ma = nullptr;
-}
-
-inline void Vesztes::ListakTorlese() {
     for (dekomp.Begin(); !dekomp.End(); dekomp.Next()) delete dekomp.Current();
     dekomp.Torol();
     FuggosegekTorlese();
     delete attrib;
     attrib = nullptr;
+    delete ma;
+    ma = nullptr;
 }
 
 inline void Vesztes::FuggosegekTorlese() {
@@ -546,13 +541,12 @@ class Uldozes {
     class Szabalyok {
       public:
         void Hozzaad(const std::vector<int>& bal, const std::vector<int>& jobb) {
-            if (hatar_.empty()) hatar_.push_back(0);
             oszlopok_.insert(oszlopok_.end(), bal.begin(), bal.end());
             hatar_.push_back(oszlopok_.size());
             oszlopok_.insert(oszlopok_.end(), jobb.begin(), jobb.end());
             hatar_.push_back(oszlopok_.size());
         }
-        std::size_t Db() const { return hatar_.empty() ? 0 : (hatar_.size() - 1) / 2; }
+        std::size_t Db() const { return (hatar_.size() - 1) / 2; }
         std::size_t Hossz() const { return oszlopok_.size(); }  // L
         // Dependency i's left side (jobb false) or right side.
         const int* Eleje(std::size_t i, bool jobb) const {
@@ -564,7 +558,7 @@ class Uldozes {
 
       private:
         std::vector<int> oszlopok_;
-        std::vector<std::size_t> hatar_;  // where each side begins, and the end
+        std::vector<std::size_t> hatar_{0};  // where each side begins, and the end
     };
 
     // A set of columns, one bit each: a tableau has at most 256 columns.
@@ -598,11 +592,11 @@ class Uldozes {
   private:
     // Construction.
     void NullakBe();
-    // Groups by left side, in the order the left sides first occur; L.
+    // Groups by left side, in the order the left sides first occur.
     // Right-side columns on the left already agree and are left out, and a
     // dependency left with no right side is dropped before it can place a
     // group ahead of the dependencies that change something.
-    std::size_t CsoportokKepzese(const Szabalyok& szabalyok);
+    void CsoportokKepzese(const Szabalyok& szabalyok);
     // Each group's right side ascending and distinct.
     void CsoportokSzukitese();
     void AllapotokBe();
@@ -952,17 +946,15 @@ inline void Vesztes::VesztesegetKeres() {
         if (jobb.empty()) continue;
         szabalyok.Hozzaad(Oszlopok(fugg.Current()->x), jobb);
     }
+    const int n = ma->rows();
+    const int m = ma->cols();
     // A list node takes about eight times the memory of the rule's column
     // number: where the dependencies' sides outnumber the tableau's cells,
     // the chase's groups reuse their memory. Else the allocator's work of
     // taking small freed blocks back is not worth it: 1% more instructions
     // on the families szeles_bal and nulla_hullam (callgrind).
-    if (szabalyok.Hossz() >
-        static_cast<std::size_t>(ma->rows()) * static_cast<std::size_t>(ma->cols()))
+    if (szabalyok.Hossz() > static_cast<std::size_t>(n) * static_cast<std::size_t>(m))
         FuggosegekTorlese();
-
-    const int n = ma->rows();
-    const int m = ma->cols();
     const std::vector<int> masodik = Ikrek();
     std::vector<int> megtartott;  // the rows chased, ascending
     for (int r = 0; r < n; ++r)
@@ -1038,10 +1030,10 @@ inline vesztes_reszletek::Uldozes::Uldozes(matrix<int>& t, std::vector<int> soro
       ritka_korlat_(std::max<std::size_t>(8, szavak_)),  // (B6)
       menet_sorai_(n_) {
     NullakBe();
-    const std::size_t hossz = CsoportokKepzese(szabalyok);
+    CsoportokKepzese(szabalyok);
     CsoportokSzukitese();
     AllapotokBe();
-    const std::size_t alap = 2 * (n_ + m_ + hossz) + 1024;
+    const std::size_t alap = 2 * (n_ + m_ + szabalyok.Hossz()) + 1024;
     kvota_ = kis_keretek ? 16 : alap + n_ * m_ / kSzo;                               // (B2)
     sor_korlat_ = kis_keretek ? 4 : alap;                                            // (B3)
     halasztas_korlat_ = kis_keretek ? 4 : std::min(alap, n_ * m_ / 8 + (1U << 16));  // (B4)
@@ -1060,7 +1052,7 @@ inline void vesztes_reszletek::Uldozes::NullakBe() {
 // Found by a hash of the left side in an open-addressing table of group
 // numbers, 2 to 4 slots a dependency: one comparison of sides a dependency,
 // as a rule.
-inline std::size_t vesztes_reszletek::Uldozes::CsoportokKepzese(const Szabalyok& szabalyok) {
+inline void vesztes_reszletek::Uldozes::CsoportokKepzese(const Szabalyok& szabalyok) {
     std::size_t meret = 8;
     while (meret < 2 * szabalyok.Db()) meret *= 2;
     struct Hely {
@@ -1097,7 +1089,6 @@ inline std::size_t vesztes_reszletek::Uldozes::CsoportokKepzese(const Szabalyok&
         std::vector<int>& g = csoportok_[static_cast<std::size_t>(helyek[j].csoport)].jobb;
         g.insert(g.end(), jobb.begin(), jobb.end());
     }
-    return szabalyok.Hossz();
 }
 
 inline void vesztes_reszletek::Uldozes::CsoportokSzukitese() {
